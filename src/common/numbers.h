@@ -1,0 +1,38 @@
+#pragma once
+// The number rules every converter shares: reading a number out of a text (Val),
+// the Str form, Format masks, rounding and integer conversions with range checks.
+// None of them depends on the C locale.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace Num {
+
+// Skips blanks, tabs and line feeds wherever they stand; reads an optional sign,
+// digits, "." as the decimal point and an optional exponent; stops at the first
+// other character. A text that does not start with a number gives 0.
+double Val(std::string_view text);
+
+// The Str form: shortest general form with up to 15 significant digits, "." as the
+// separator, a leading blank for values that are not negative, no zero before the
+// point below 1 (" .5", "-.25"), exponent form for very large or small values.
+std::string Str(double value);
+
+// Str without its leading blank.
+std::string StrTrim(double value);
+
+// Format(value, mask) for digit masks such as "0", "0.0", "0.000", "0.0000", "00",
+// "#0.00": rounded to the mask's decimals, written with the given decimal separator.
+std::string Format(double value, std::string_view mask, char decimalSeparator);
+
+// Rounds to the nearest integer, halves to the even one (CInt, CLng).
+double RoundHalfEven(double value);
+// CInt / CLng: rounded as above; throws std::overflow_error outside the type's range.
+std::int16_t CInt(double value);
+std::int32_t CLng(double value);
+// Int: the largest integer not above the value; Fix: the integer part.
+double Int(double value);
+double Fix(double value);
+
+}  // namespace Num

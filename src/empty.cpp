@@ -1,0 +1,1 @@
+// Keeps a layer that has no code yet buildable.
