@@ -32,4 +32,30 @@ struct State {
     std::int16_t NumFiltrosEstandar = 0;
     std::int16_t NumFiltrosUsuario = 0;
     std::int16_t CancelarDXF = 0;
+
+    // Field-to-office window: the input and output files under the names the file
+    // dialogs returned. InFile and OutFile are their upper-cased copies, used to
+    // compare and show; the converters open these (file names are case-sensitive).
+    std::string InFilePath;
+    std::string OutFilePath;
+
+    // DXF options, set by the dialog "Parámetros DXF" (Form_DXF) from the section
+    // "DXF" of the settings and read by the DXF writer. DosTresD: 2 = 2D, 3 = 3D,
+    // 4 = tunnel profiles (any other value draws 2D). Colours are 1 to 7.
+    std::int16_t Escala = 1000;
+    std::int16_t DosTresD = 3;
+    std::int16_t Layer1Activo = 1;
+    std::string Layer1Nombre = "No_Punto";
+    std::int16_t Layer1Color = 1;
+    std::int16_t Layer2Activo = 1;
+    std::string Layer2Nombre = "Coords_XY";
+    std::int16_t Layer2Color = 2;
+    std::int16_t Layer2Decimales = 3;
+    std::int16_t Layer3Activo = 1;
+    std::string Layer3Nombre = "Coord_Z";
+    std::int16_t Layer3Color = 3;
+    std::int16_t Layer3Decimales = 3;
+    std::int16_t Layer4Activo = 1;
+    std::string Layer4Nombre = "Codigo";
+    std::int16_t Layer4Color = 4;
 };

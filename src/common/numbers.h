@@ -11,19 +11,26 @@ namespace Num {
 
 // Skips blanks, tabs and line feeds wherever they stand; reads an optional sign,
 // digits, "." as the decimal point and an optional exponent; stops at the first
-// other character. A text that does not start with a number gives 0.
+// other character. A text that does not start with a number gives 0. The exponent
+// letter may be E or D, either case. A value too small for a Double reads as 0; one
+// too large throws std::overflow_error, as the old runtime raised its overflow error.
 double Val(std::string_view text);
 
 // The Str form: shortest general form with up to 15 significant digits, "." as the
 // separator, a leading blank for values that are not negative, no zero before the
-// point below 1 (" .5", "-.25"), exponent form for very large or small values.
+// point below 1 (" .5", "-.25"), exponent form for very large or small values:
+// decimal exponent from 15 up or below -4, written "1E+16", "1.5E-07".
 std::string Str(double value);
 
 // Str without its leading blank.
 std::string StrTrim(double value);
 
 // Format(value, mask) for digit masks such as "0", "0.0", "0.000", "0.0000", "00",
-// "#0.00": rounded to the mask's decimals, written with the given decimal separator.
+// "#0.00", "#####.####": rounded to the mask's decimals, written with the given decimal
+// separator. "0" places are always written, "#" places only when they carry a digit
+// (so "#####.####" writes 3 as "3." and 0.5 as ".5"). Halves of the exact decimal
+// value round away from zero; a value that rounds to zero has no minus sign. Any mask
+// character other than "0", "#" and one "." throws std::invalid_argument.
 std::string Format(double value, std::string_view mask, char decimalSeparator);
 
 // Rounds to the nearest integer, halves to the even one (CInt, CLng).

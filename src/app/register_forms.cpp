@@ -1,0 +1,64 @@
+#include "app/register_forms.h"
+
+#include <memory>
+
+#include "app/bin_ktw.h"
+#include "app/calc_coordenadas.h"
+#include "app/help_windows.h"
+#include "app/tarsel_pc.h"
+#include "office_to_field/ab_form.h"
+
+#if __has_include("field_to_office/ba_form.h")
+#include "field_to_office/ba_form.h"
+#define TARSEL_HAS_BA_FORM 1
+#endif
+#if __has_include("field_to_office/form_dxf.h")
+#include "field_to_office/form_dxf.h"
+#define TARSEL_HAS_FORM_DXF 1
+#endif
+
+namespace app {
+
+namespace {
+
+template <class F>
+void Register(Context& ctx, const std::string& name) {
+    ctx.desktop.Forms().Register(name, [&ctx] { return std::make_unique<F>(ctx); });
+}
+
+}  // namespace
+
+std::vector<std::string> FormNames() {
+    std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
+                                      "CalcCoordenadas", "ab_form"};
+#ifdef TARSEL_HAS_BA_FORM
+    names.push_back("ba_form");
+#endif
+#ifdef TARSEL_HAS_FORM_DXF
+    names.push_back("Form_DXF");
+#endif
+    return names;
+}
+
+void RegisterForms(Context& ctx) {
+    Register<TarselPC>(ctx, "TarselPC");
+    Register<Bin_KTW>(ctx, "Bin_KTW");
+    Register<ayuda_ba>(ctx, "ayuda_ba");
+    Register<ayuda_filtro>(ctx, "ayuda_filtro");
+    Register<ayuda_ab>(ctx, "ayuda_ab");
+    Register<CalcCoordenadas>(ctx, "CalcCoordenadas");
+    Register<ab_form>(ctx, "ab_form");
+#ifdef TARSEL_HAS_BA_FORM
+    Register<ba_form>(ctx, "ba_form");
+#endif
+#ifdef TARSEL_HAS_FORM_DXF
+    Register<Form_DXF>(ctx, "Form_DXF");
+#endif
+}
+
+void Start(Context& ctx) {
+    platform::Form& startup = ctx.desktop.Forms().Get("TarselPC");
+    ctx.desktop.Show(startup);
+}
+
+}  // namespace app

@@ -1,0 +1,134 @@
+// Clothoid points from the Fresnel-type series.
+
+#include "common/gm_clothoid.h"
+
+#include <array>
+#include <cmath>
+
+#include "common/gm_plane.h"
+
+namespace GM {
+
+void Integrales_Fresnel(double T, double& C, double& S) {
+    constexpr int kTerminos = 50;
+    // Factorials 0! .. 99!, built as running products: the same products, in the same
+    // order, as computing each one afresh.
+    std::array<double, 2 * kTerminos> fact{};
+    fact[0] = 1;
+    for (std::size_t k = 1; k < fact.size(); ++k) fact[k] = fact[k - 1] * static_cast<double>(k);
+
+    double sumaC = 0;
+    double sumaS = 0;
+    for (int n = 1; n <= kTerminos; ++n) {
+        const double signo = std::pow(-1.0, n + 1);
+        const double terminoC = signo * Finito(std::pow(T, 2 * n - 2)) / ((4 * n - 3) * fact[2 * n - 2]);
+        const double terminoS = signo * Finito(std::pow(T, 2 * n - 1)) / ((4 * n - 1) * fact[2 * n - 1]);
+        sumaC = Finito(sumaC + terminoC);
+        sumaS = Finito(sumaS + terminoS);
+    }
+    const double factor = Raiz(T * 2);
+    C = factor * sumaC;
+    S = factor * sumaS;
+}
+
+namespace {
+
+// The clothoid of parameter A seen from its origin (the point of zero curvature).
+struct Espiral {
+    double A;
+
+    // Tangent angle at distance u from the origin.
+    double Tau(double u) const { return Dividir(u * u, 2 * A * A); }
+
+    struct Cuerda {
+        double angulo;  // between the origin tangent and the chord from the origin
+        double largo;   // chord length
+    };
+
+    Cuerda CuerdaHasta(double u) const {
+        double c = 0;
+        double s = 0;
+        Integrales_Fresnel(Tau(u), c, s);
+        return {std::atan(Dividir(s, c)), std::sqrt((A * s) * (A * s) + (A * c) * (A * c))};
+    }
+};
+
+TPuntoXY Avanzar(const TPuntoXY& p, double acimut, double dist) {
+    return {p.X + dist * std::sin(acimut), p.Y + dist * std::cos(acimut)};
+}
+
+TPuntoEje Punto(const TPuntoXY& p, double acimut) {
+    TPuntoEje r;
+    r.X = p.X;
+    r.Y = p.Y;
+    r.Acimut = acimut;
+    return r;
+}
+
+// The marker radius +-0.001 of a spiral that starts from a straight.
+bool EsMarcaRecta(double radio) { return radio * 1000 == 1 || radio * 1000 == -1; }
+
+}  // namespace
+
+std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, const TPlanta& Elem) {
+    const double R = Elem.Radio;
+    const double largo = Elem.Longitud;
+    const double az = Elem.Acimut;
+    const TPuntoXY p0{Elem.X, Elem.Y};
+    const double s = R < 0 ? -1.0 : 1.0;
+    const Espiral espiral{Elem.Parametro};
+    const double A2 = Elem.Parametro * Elem.Parametro;
+
+    if (L == 0) return Punto(p0, az);
+
+    if (EsMarcaRecta(R)) {
+        // A spiral from a straight: its origin is the start point.
+        const auto cuerda = espiral.CuerdaHasta(L);
+        return Punto(Avanzar(p0, az + s * cuerda.angulo, cuerda.largo), az + s * espiral.Tau(L));
+    }
+
+    const double rSig = std::fabs(RSig);
+    // What follows is a straight, or a spiral that starts from one: this element
+    // ends at zero curvature.
+    const bool siguienteRecta = rSig == 0 || EsMarcaRecta(rSig);
+    const double q = Dividir(A2, std::fabs(R));
+
+    if (siguienteRecta && std::fabs(q - largo) < 0.02) {
+        // A whole spiral from radius R down to a straight: the point is its end.
+        L = largo;
+        const auto cuerda = espiral.CuerdaHasta(largo);
+        const double acimutFinal = az + s * espiral.Tau(largo);
+        return Punto(Avanzar(p0, acimutFinal - s * cuerda.angulo, cuerda.largo), acimutFinal);
+    }
+
+    if (!siguienteRecta && rSig < std::fabs(R)) {
+        // Curvature grows along the element: the origin lies behind the start.
+        const double u0 = Dividir(A2, rSig) - largo;
+        const double ao = az - s * espiral.Tau(u0);
+        const auto hastaInicio = espiral.CuerdaHasta(u0);
+        const TPuntoXY origen = Avanzar(p0, ao + s * hastaInicio.angulo + kPi, hastaInicio.largo);
+        L = u0 + L;
+        const auto cuerda = espiral.CuerdaHasta(L);
+        return Punto(Avanzar(origen, ao + s * cuerda.angulo, cuerda.largo), ao + s * espiral.Tau(L));
+    }
+
+    if (siguienteRecta || rSig > std::fabs(R)) {
+        // Curvature falls along the element: the origin lies ahead of its end, and
+        // the point is the element's end.
+        const double u0 = q;
+        const double ao = az + s * espiral.Tau(u0);
+        const auto hastaOrigen = espiral.CuerdaHasta(u0);
+        const TPuntoXY origen = Avanzar(p0, ao - s * hastaOrigen.angulo, hastaOrigen.largo);
+        L = u0 - largo;
+        const auto cuerda = espiral.CuerdaHasta(L);
+        return Punto(Avanzar(origen, ao + kPi - s * cuerda.angulo, cuerda.largo), ao - s * espiral.Tau(L));
+    }
+
+    return std::nullopt;
+}
+
+TPuntoEje Punto_En_Clotoide(double& L, double RSig, const TPlanta& Elem) {
+    return Intentar_Punto_En_Clotoide(L, RSig, Elem).value_or(TPuntoEje{});
+}
+
+}  // namespace GM

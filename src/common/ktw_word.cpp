@@ -1,0 +1,118 @@
+// Reading one KTW word: its kind, its unit digit and its value.
+
+#include "common/ktw_word.h"
+
+#include "common/gm_base.h"
+
+namespace Strings {
+namespace {
+
+constexpr int kMaxWholeDigits = 18;  // below 2^63 whatever the digits
+
+// The angle units of the field words, into radians, with the kernel's pi and its
+// factors formed the same way (pi / 200, pi / 180, pi / 3200).
+double GonToRadians(double a) { return a * (GM::kPi / 200.0); }
+double DegreesToRadians(double a) { return a * (GM::kPi / 180.0); }
+double MilToRadians(double a) { return a * (GM::kPi / 3200.0); }
+
+char CharAt(std::string_view word, std::size_t column) {
+    return column >= 1 && column <= word.size() ? word[column - 1] : '\0';
+}
+
+// Mid(word, column, count): fewer characters, or none, past the end of the word.
+std::string_view Mid(std::string_view word, std::size_t column, std::size_t count) {
+    if (column < 1 || column > word.size()) return {};
+    return word.substr(column - 1, count);
+}
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+double AngleValue(std::string_view word, char unit, bool wide) {
+    const std::size_t dataLength = wide ? 16 : 8;
+    const double d = static_cast<double>(KTWWholeNumber(Mid(word, 7, dataLength + 1)));
+    switch (unit) {
+        case '2': return GonToRadians(d / 100000.0);
+        case '3': return DegreesToRadians(d / 100000.0);
+        case '5': return MilToRadians(d / 10000.0);
+        default: break;
+    }
+    // "4": sign and degrees, then two digits of minutes and three of tenths of a
+    // second. The sign belongs to the whole angle, so that -0 degrees 30 minutes
+    // stays negative; the degrees keep all their digits (eleven when wide).
+    const std::size_t degreeDigits = wide ? 11 : 3;
+    const std::string_view degreesText = Mid(word, 7, degreeDigits + 1);
+    bool negative = false;
+    for (char c : degreesText) {
+        if (IsSkipped(c)) continue;
+        negative = c == '-';
+        break;
+    }
+    std::int64_t degrees = KTWWholeNumber(degreesText);
+    if (degrees < 0) degrees = -degrees;
+    const auto minutes = static_cast<double>(KTWWholeNumber(Mid(word, 8 + degreeDigits, 2)));
+    const auto tenths = static_cast<double>(KTWWholeNumber(Mid(word, 10 + degreeDigits, 3)));
+    const double decimalDegrees =
+        static_cast<double>(degrees) + minutes / 60.0 + tenths / 10.0 / 3600.0;
+    const double radians = DegreesToRadians(decimalDegrees);
+    return negative ? -radians : radians;
+}
+
+}  // namespace
+
+bool KTWIsAngleWord(int wi) { return wi == 21 || wi == 22 || (wi >= 24 && wi <= 28); }
+
+bool KTWIsLengthWord(int wi) {
+    return wi == 31 || wi == 32 || wi == 33 || wi == 58 || wi == 59 || (wi >= 81 && wi <= 88);
+}
+
+double KTWLengthDivisor(char unitDigit) {
+    switch (unitDigit) {
+        case '0': return 1000.0;
+        case '1': return 3280.83989501;
+        case '6': return 10000.0;
+        case '7': return 32808.3989501;
+        case '8': return 100000.0;
+        default: return 0.0;
+    }
+}
+
+std::int64_t KTWWholeNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSkipped(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::int64_t value = 0;
+    int digits = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsSkipped(c)) continue;
+        if (c < '0' || c > '9') break;
+        if (digits == kMaxWholeDigits) break;
+        if (value != 0 || c != '0') ++digits;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+KTWValue KTWWordValue(std::string_view word, int wi, bool wide) {
+    const std::size_t dataLength = wide ? 16 : 8;
+    const char unit = CharAt(word, 6);
+    if (KTWIsAngleWord(wi)) {
+        if (unit != '2' && unit != '3' && unit != '4' && unit != '5') return std::monostate{};
+        return AngleValue(word, unit, wide);
+    }
+    if (KTWIsLengthWord(wi)) {
+        // A unit digit without a divisor reads like an unknown angle unit: no value.
+        const double divisor = KTWLengthDivisor(unit);
+        if (divisor == 0.0) return std::monostate{};
+        return static_cast<double>(KTWWholeNumber(Mid(word, 7, dataLength + 1))) / divisor;
+    }
+    std::string_view text = Mid(word, 8, dataLength + 1);
+    while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
+    return text;
+}
+
+}  // namespace Strings

@@ -1,0 +1,333 @@
+#include "common/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+
+namespace Num {
+
+namespace {
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the characters of text from pos on, skipping blanks, tabs and line feeds.
+class Reader {
+public:
+    explicit Reader(std::string_view text) : text_(text) {}
+    // The next character that is not skipped, or '\0' at the end.
+    char Peek() {
+        while (pos_ < text_.size() && IsSkipped(text_[pos_])) ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void Next() { ++pos_; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+double Val(std::string_view text) {
+    Reader in(text);
+    bool negative = false;
+    if (in.Peek() == '+' || in.Peek() == '-') {
+        negative = in.Peek() == '-';
+        in.Next();
+    }
+    // Mantissa digits without the point; exponent10 counts the digits after it.
+    std::string digits;
+    std::int64_t pointShift = 0;
+    bool sawDigit = false;
+    while (IsDigit(in.Peek())) {
+        sawDigit = true;
+        if (!(digits.empty() && in.Peek() == '0')) digits.push_back(in.Peek());
+        in.Next();
+    }
+    if (in.Peek() == '.') {
+        in.Next();
+        while (IsDigit(in.Peek())) {
+            sawDigit = true;
+            if (digits.empty() && in.Peek() == '0') {
+                --pointShift;  // leading zero after the point: only shifts the scale
+            } else {
+                digits.push_back(in.Peek());
+                --pointShift;
+            }
+            in.Next();
+        }
+    }
+    if (!sawDigit) return 0.0;
+
+    std::int64_t exponent = 0;
+    char e = in.Peek();
+    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
+        in.Next();
+        bool expNegative = false;
+        if (in.Peek() == '+' || in.Peek() == '-') {
+            expNegative = in.Peek() == '-';
+            in.Next();
+        }
+        while (IsDigit(in.Peek())) {
+            // Saturate: anything past a million is out of every double's range anyway.
+            if (exponent < 1000000) exponent = exponent * 10 + (in.Peek() - '0');
+            in.Next();
+        }
+        if (expNegative) exponent = -exponent;
+    }
+
+    // Trailing zeros of the mantissa only scale it.
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+        ++pointShift;
+    }
+    if (digits.empty()) return 0.0;
+
+    const std::int64_t scale = exponent + pointShift;  // value = digits * 10^scale
+    // Decimal magnitude: the value lies in [10^(magnitude-1), 10^magnitude).
+    const std::int64_t magnitude = scale + static_cast<std::int64_t>(digits.size());
+    if (magnitude > 400) throw std::overflow_error("Desbordamiento");
+    if (magnitude < -400) return 0.0;
+
+    std::string buffer = digits;
+    buffer.push_back('e');
+    char expText[24];
+    auto [expEnd, expErr] = std::to_chars(expText, expText + sizeof expText, scale);
+    (void)expErr;
+    buffer.append(expText, expEnd);
+
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        if (magnitude > 0) throw std::overflow_error("Desbordamiento");
+        return 0.0;
+    }
+    if (ec != std::errc() || !std::isfinite(value)) throw std::overflow_error("Desbordamiento");
+    return negative ? -value : value;
+}
+
+namespace {
+
+// Writes a non-negative exponent-form or fixed-form text of at most 15 significant
+// digits, as the old runtime printed numbers.
+std::string GeneralForm(double magnitude) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+    std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    // sci is "d.dddddddddddddde+XX"
+    const std::size_t ePos = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, ePos))
+        if (c != '.') digits.push_back(c);
+    int exponent = 0;
+    {
+        std::string_view expText = sci.substr(ePos + 1);
+        bool neg = false;
+        if (!expText.empty() && (expText[0] == '+' || expText[0] == '-')) {
+            neg = expText[0] == '-';
+            expText.remove_prefix(1);
+        }
+        for (char c : expText) exponent = exponent * 10 + (c - '0');
+        if (neg) exponent = -exponent;
+    }
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out;
+    if (exponent < -4 || exponent >= 15) {
+        out.push_back(digits[0]);
+        if (digits.size() > 1) {
+            out.push_back('.');
+            out.append(digits, 1, std::string::npos);
+        }
+        out.push_back('E');
+        out.push_back(exponent < 0 ? '-' : '+');
+        const int absExp = std::abs(exponent);
+        if (absExp < 10) out.push_back('0');
+        out += std::to_string(absExp);
+        return out;
+    }
+    if (exponent < 0) {
+        out.push_back('.');
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return out;
+    }
+    const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= intDigits) {
+        out = digits;
+        out.append(intDigits - digits.size(), '0');
+    } else {
+        out = digits.substr(0, intDigits);
+        out.push_back('.');
+        out.append(digits, intDigits, std::string::npos);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Str(double value) {
+    if (std::isnan(value)) return " NaN";
+    if (std::isinf(value)) return value < 0 ? "-Inf" : " Inf";
+    if (value == 0.0) return " 0";
+    return (value < 0 ? "-" : " ") + GeneralForm(std::fabs(value));
+}
+
+std::string StrTrim(double value) {
+    std::string s = Str(value);
+    if (!s.empty() && s[0] == ' ') s.erase(0, 1);
+    return s;
+}
+
+namespace {
+
+struct Mask {
+    int minIntDigits = 0;     // "0" placeholders before the point
+    bool hasPoint = false;
+    int requiredDecimals = 0; // "0" placeholders after the point
+    int decimals = 0;         // every placeholder after the point
+};
+
+Mask ParseMask(std::string_view mask) {
+    Mask m;
+    for (char c : mask) {
+        if (c == '.') {
+            if (m.hasPoint) throw std::invalid_argument("Format: máscara no válida");
+            m.hasPoint = true;
+        } else if (c == '0') {
+            if (m.hasPoint) {
+                ++m.decimals;
+                m.requiredDecimals = m.decimals;  // a "0" makes every earlier place required too
+            } else {
+                ++m.minIntDigits;
+            }
+        } else if (c == '#') {
+            if (m.hasPoint) ++m.decimals;
+        } else {
+            throw std::invalid_argument("Format: máscara no válida");
+        }
+    }
+    return m;
+}
+
+// The exact decimal expansion of a finite, non-negative double: integer digits and
+// fraction digits (every digit, no rounding).
+void ExactDecimal(double magnitude, std::string& intPart, std::string& fracPart) {
+    int binExp = 0;
+    std::frexp(magnitude, &binExp);
+    // A double holds 53 significant bits, so it has at most (53 - binExp) fraction bits,
+    // and as many fraction digits in decimal; subnormals need at most 1074.
+    int fracDigits = 53 - binExp;
+    if (fracDigits < 0) fracDigits = 0;
+    if (fracDigits > 1074) fracDigits = 1074;
+    std::string buf(static_cast<std::size_t>(fracDigits) + 330, '\0');
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                             std::chars_format::fixed, fracDigits);
+    std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos) {
+        intPart = std::string(text);
+        fracPart.clear();
+    } else {
+        intPart = std::string(text.substr(0, point));
+        fracPart = std::string(text.substr(point + 1));
+    }
+}
+
+}  // namespace
+
+// Format rounds the exact decimal value of the double to the mask's places, halves
+// away from zero, as the old runtime's Format did on the decimal value: 2.5 -> "3",
+// 0.125 -> "0.13" (exact in binary), 1.005 -> "1.00" (held as 1.00499999...).
+// A value that rounds to zero is written without a minus sign.
+std::string Format(double value, std::string_view mask, char decimalSeparator) {
+    const Mask m = ParseMask(mask);
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+
+    const bool negative = std::signbit(value);
+    std::string intPart;
+    std::string fracPart;
+    ExactDecimal(std::fabs(value), intPart, fracPart);
+
+    // Round at m.decimals places, halves away from zero.
+    const auto places = static_cast<std::size_t>(m.decimals);
+    bool roundUp = fracPart.size() > places && fracPart[places] >= '5';
+    fracPart.resize(places, '0');
+    std::string all = intPart + fracPart;
+    if (roundUp) {
+        std::size_t i = all.size();
+        while (i > 0) {
+            --i;
+            if (all[i] == '9') {
+                all[i] = '0';
+            } else {
+                ++all[i];
+                roundUp = false;
+                break;
+            }
+        }
+        if (roundUp) all.insert(all.begin(), '1');
+    }
+    std::string ints = all.substr(0, all.size() - places);
+    std::string fracs = all.substr(all.size() - places);
+
+    const bool isZero = all.find_first_not_of('0') == std::string::npos;
+
+    // Integer digits: no leading zeros beyond what the mask asks.
+    std::size_t firstNonZero = ints.find_first_not_of('0');
+    ints = firstNonZero == std::string::npos ? std::string() : ints.substr(firstNonZero);
+    if (ints.size() < static_cast<std::size_t>(m.minIntDigits))
+        ints.insert(0, static_cast<std::size_t>(m.minIntDigits) - ints.size(), '0');
+
+    // Optional ("#") places drop their trailing zeros.
+    while (fracs.size() > static_cast<std::size_t>(m.requiredDecimals) && fracs.back() == '0')
+        fracs.pop_back();
+
+    std::string out;
+    if (negative && !isZero) out.push_back('-');
+    out += ints;
+    if (m.hasPoint) {
+        out.push_back(decimalSeparator);
+        out += fracs;
+    }
+    return out;
+}
+
+double RoundHalfEven(double value) {
+    if (!std::isfinite(value)) return value;
+    const double below = std::floor(value);
+    const double diff = value - below;  // exact: both share the same binade or below is 0
+    double r;
+    if (diff > 0.5) {
+        r = below + 1.0;
+    } else if (diff < 0.5) {
+        r = below;
+    } else {
+        r = std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+    }
+    return r == 0.0 ? 0.0 : r;
+}
+
+std::int16_t CInt(double value) {
+    const double r = RoundHalfEven(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) throw std::overflow_error("Desbordamiento");
+    return static_cast<std::int16_t>(r);
+}
+
+std::int32_t CLng(double value) {
+    const double r = RoundHalfEven(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw std::overflow_error("Desbordamiento");
+    return static_cast<std::int32_t>(r);
+}
+
+double Int(double value) { return std::floor(value); }
+
+double Fix(double value) { return std::trunc(value); }
+
+}  // namespace Num

@@ -1,0 +1,16 @@
+#pragma once
+// File names as the field-to-office window handles them: upper-cased to compare
+// and show, the folder kept with its separator at the end.
+
+#include <string>
+#include <string_view>
+
+// The name in upper case: ASCII letters and the accented letters of Latin-1 in UTF-8.
+std::string UpperFileName(std::string_view name);
+
+// The name up to and including its last folder separator; "" when it has none.
+std::string FolderOf(std::string_view name);
+
+// Whether two chosen names denote the same file: the same text in upper case, or,
+// when both exist, the same file reached by different paths (links, "..").
+bool SameFile(const std::string& first, const std::string& second);

@@ -1,0 +1,53 @@
+#include "field_to_office/buffered_output.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "common/errors.h"
+
+BufferedOutput::BufferedOutput(std::string path) : path_(std::move(path)) {
+    // "x": never take over a file that exists, in case another program uses the name.
+    for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
+        tempPath_ = path_ + ".~tarsel" + std::to_string(attempt);
+        file_ = std::fopen(tempPath_.c_str(), "wbx");
+        if (file_ == nullptr && errno != EEXIST) break;
+    }
+    if (file_ == nullptr) {
+        throw ConversionError("No se puede crear el fichero de salida " + path_);
+    }
+    buffer_.reserve(kBufferSize);
+}
+
+BufferedOutput::~BufferedOutput() { Discard(); }
+
+void BufferedOutput::Flush() {
+    if (buffer_.empty()) return;
+    if (file_ == nullptr || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+        throw ConversionError("No se puede escribir en el fichero de salida " + path_);
+    }
+    buffer_.clear();
+}
+
+void BufferedOutput::Commit() {
+    Flush();
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!closed) throw ConversionError("No se puede escribir en el fichero de salida " + path_);
+    std::error_code error;
+    std::filesystem::rename(tempPath_, path_, error);
+    if (error) throw ConversionError("No se puede crear el fichero de salida " + path_);
+    tempPath_.clear();
+}
+
+void BufferedOutput::Discard() noexcept {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!tempPath_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(tempPath_, ignored);
+        tempPath_.clear();
+    }
+}
