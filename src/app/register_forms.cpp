@@ -8,14 +8,8 @@
 #include "app/tarsel_pc.h"
 #include "office_to_field/ab_form.h"
 
-#if __has_include("field_to_office/ba_form.h")
 #include "field_to_office/ba_form.h"
-#define TARSEL_HAS_BA_FORM 1
-#endif
-#if __has_include("field_to_office/form_dxf.h")
 #include "field_to_office/form_dxf.h"
-#define TARSEL_HAS_FORM_DXF 1
-#endif
 
 namespace app {
 
@@ -30,13 +24,7 @@ void Register(Context& ctx, const std::string& name) {
 
 std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
-                                      "CalcCoordenadas", "ab_form"};
-#ifdef TARSEL_HAS_BA_FORM
-    names.push_back("ba_form");
-#endif
-#ifdef TARSEL_HAS_FORM_DXF
-    names.push_back("Form_DXF");
-#endif
+                                      "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF"};
     return names;
 }
 
@@ -48,12 +36,8 @@ void RegisterForms(Context& ctx) {
     Register<ayuda_ab>(ctx, "ayuda_ab");
     Register<CalcCoordenadas>(ctx, "CalcCoordenadas");
     Register<ab_form>(ctx, "ab_form");
-#ifdef TARSEL_HAS_BA_FORM
     Register<ba_form>(ctx, "ba_form");
-#endif
-#ifdef TARSEL_HAS_FORM_DXF
     Register<Form_DXF>(ctx, "Form_DXF");
-#endif
 }
 
 void Start(Context& ctx) {

@@ -84,9 +84,10 @@ TPuntoEje Punto_En_Arco(const TPuntoXY& Base, double R, double L, double Az0) {
         acimutCuerda = Az0 + s * (kPi - phi / 2);
         acimutFinal = Az0 + s * (kDosPi - phi);
     } else {
-        // More than a full circle: folding the angle into [0, pi] would mirror the
-        // point about the start tangent, so the full angle is used.
-        cuerda = std::fabs(2 * R * std::sin(theta / 2));
+        // More than a full circle: a chord taken as a length only (folded angle) lands
+        // on the mirror image whenever the half angle passes pi, so the full angle is
+        // used and the chord keeps its sign.
+        cuerda = 2 * radio * std::sin(theta / 2);
         acimutCuerda = Az0 + s * theta / 2;
         acimutFinal = Az0 + s * theta;
     }

@@ -2,29 +2,35 @@
 
 #include "common/ktw_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "common/ktw_word.h"
 #include "common/numbers.h"
+#include "common/utf8_columns.h"
 
 namespace Strings {
 namespace {
 
-constexpr std::size_t kTextLength = 16;
+constexpr std::int32_t kTextLength = 16;
 
+// Cut at 16 characters and padded with blanks to 16; assign and append stay within
+// the field's own storage, so a record reused line after line allocates nothing.
 void SetText(std::string& field, std::string_view text) {
-    // assign/resize within the field's own capacity: no allocation line after line.
-    field.assign(text.substr(0, kTextLength));
-    field.resize(kTextLength, ' ');
+    const Utf8::Columns columns(text);
+    const std::int32_t kept = std::min<std::int32_t>(columns.Count(), kTextLength);
+    field.assign(columns.Mid(1, kTextLength));
+    field.append(static_cast<std::size_t>(kTextLength - kept), ' ');
 }
 
 // length / width rounded to the nearest whole number, halves to the even one, so a
 // last word that lacks its closing blank still counts when more than half of it is
 // there.
-std::size_t WordCount(std::size_t length, std::size_t width) {
-    const std::size_t whole = length / width;
-    const std::size_t rest = length % width;
+std::int32_t WordCount(std::int32_t length, std::int32_t width) {
+    const std::int32_t whole = length / width;
+    const std::int32_t rest = length % width;
     if (2 * rest > width) return whole + 1;
     if (2 * rest == width && whole % 2 == 1) return whole + 1;
     return whole;
@@ -134,13 +140,16 @@ void ParseKTWLine(std::string_view line, TKTWRecord& record) {
     ClearKTWRecord(record);
     if (line.empty() || line.front() == ' ') return;
 
+    // Columns count characters (a name read as UTF-8 takes one column a letter).
+    const Utf8::Columns columns(line);
     const bool wide = line.front() == '*';
-    const std::size_t width = wide ? KTWWideWidth : KTWNarrowWidth;
-    const std::size_t first = wide ? 1 : 0;  // 0-based start of the first word
-    const std::size_t count = WordCount(line.size() - first, width);
+    const std::int32_t width = wide ? KTWWideWidth : KTWNarrowWidth;
+    const std::int32_t first = wide ? 2 : 1;
+    const std::int32_t count = WordCount(columns.Count() - (first - 1), width);
 
-    for (std::size_t k = 0, start = first; k < count && start < line.size(); ++k, start += width) {
-        const std::string_view word = line.substr(start, width);
+    for (std::int32_t k = 0, start = first; k < count && start <= columns.Count();
+         ++k, start += width) {
+        const std::string_view word = columns.Mid(start, width);
         StoreWord(record, word, WordIndex(word), wide);
     }
     DeriveDistances(record);

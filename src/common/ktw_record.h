@@ -7,6 +7,8 @@
 namespace Strings {
 
 // Texts hold exactly 16 characters: left-aligned, padded with blanks, cut at 16.
+// Columns and lengths count characters: an ASCII or Windows-1252 byte is one, and so
+// is a whole UTF-8 sequence.
 // Angles are in radians (V is the zenith angle), lengths and coordinates in metres.
 // The caller owns one record and hands it to ParseKTWLine line after line; the texts
 // keep their storage, so decoding a line allocates nothing.

@@ -2,45 +2,37 @@
 
 #include "common/ktw_word.h"
 
-#include "common/gm_base.h"
+#include "common/angle_units.h"
+#include "common/utf8_columns.h"
 
 namespace Strings {
 namespace {
 
 constexpr int kMaxWholeDigits = 18;  // below 2^63 whatever the digits
 
-// The angle units of the field words, into radians, with the kernel's pi and its
-// factors formed the same way (pi / 200, pi / 180, pi / 3200).
-double GonToRadians(double a) { return a * (GM::kPi / 200.0); }
-double DegreesToRadians(double a) { return a * (GM::kPi / 180.0); }
-double MilToRadians(double a) { return a * (GM::kPi / 3200.0); }
-
-char CharAt(std::string_view word, std::size_t column) {
-    return column >= 1 && column <= word.size() ? word[column - 1] : '\0';
-}
-
-// Mid(word, column, count): fewer characters, or none, past the end of the word.
-std::string_view Mid(std::string_view word, std::size_t column, std::size_t count) {
-    if (column < 1 || column > word.size()) return {};
-    return word.substr(column - 1, count);
+// A word's columns count characters, so that a name read as UTF-8 does not shift the
+// columns that follow it; an ASCII word costs one scan and no allocation.
+char CharAt(const Utf8::Columns& word, std::int32_t column) {
+    const std::string_view c = word.At(column);
+    return c.size() == 1 ? c.front() : '\0';
 }
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-double AngleValue(std::string_view word, char unit, bool wide) {
-    const std::size_t dataLength = wide ? 16 : 8;
-    const double d = static_cast<double>(KTWWholeNumber(Mid(word, 7, dataLength + 1)));
+double AngleValue(const Utf8::Columns& word, char unit, bool wide) {
+    const std::int32_t dataLength = wide ? 16 : 8;
+    const double d = static_cast<double>(KTWWholeNumber(word.Mid(7, dataLength + 1)));
     switch (unit) {
-        case '2': return GonToRadians(d / 100000.0);
-        case '3': return DegreesToRadians(d / 100000.0);
-        case '5': return MilToRadians(d / 10000.0);
+        case '2': return GM::Centesimales_A_Radianes(d / 100000.0);
+        case '3': return GM::Grados_A_Radianes(d / 100000.0);
+        case '5': return GM::Milesimas_A_Radianes(d / 10000.0);
         default: break;
     }
     // "4": sign and degrees, then two digits of minutes and three of tenths of a
     // second. The sign belongs to the whole angle, so that -0 degrees 30 minutes
     // stays negative; the degrees keep all their digits (eleven when wide).
-    const std::size_t degreeDigits = wide ? 11 : 3;
-    const std::string_view degreesText = Mid(word, 7, degreeDigits + 1);
+    const std::int32_t degreeDigits = wide ? 11 : 3;
+    const std::string_view degreesText = word.Mid(7, degreeDigits + 1);
     bool negative = false;
     for (char c : degreesText) {
         if (IsSkipped(c)) continue;
@@ -49,11 +41,11 @@ double AngleValue(std::string_view word, char unit, bool wide) {
     }
     std::int64_t degrees = KTWWholeNumber(degreesText);
     if (degrees < 0) degrees = -degrees;
-    const auto minutes = static_cast<double>(KTWWholeNumber(Mid(word, 8 + degreeDigits, 2)));
-    const auto tenths = static_cast<double>(KTWWholeNumber(Mid(word, 10 + degreeDigits, 3)));
+    const auto minutes = static_cast<double>(KTWWholeNumber(word.Mid(8 + degreeDigits, 2)));
+    const auto tenths = static_cast<double>(KTWWholeNumber(word.Mid(10 + degreeDigits, 3)));
     const double decimalDegrees =
         static_cast<double>(degrees) + minutes / 60.0 + tenths / 10.0 / 3600.0;
-    const double radians = DegreesToRadians(decimalDegrees);
+    const double radians = GM::Grados_A_Radianes(decimalDegrees);
     return negative ? -radians : radians;
 }
 
@@ -97,8 +89,9 @@ std::int64_t KTWWholeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-KTWValue KTWWordValue(std::string_view word, int wi, bool wide) {
-    const std::size_t dataLength = wide ? 16 : 8;
+KTWValue KTWWordValue(std::string_view text, int wi, bool wide) {
+    const Utf8::Columns word(text);
+    const std::int32_t dataLength = wide ? 16 : 8;
     const char unit = CharAt(word, 6);
     if (KTWIsAngleWord(wi)) {
         if (unit != '2' && unit != '3' && unit != '4' && unit != '5') return std::monostate{};
@@ -108,11 +101,11 @@ KTWValue KTWWordValue(std::string_view word, int wi, bool wide) {
         // A unit digit without a divisor reads like an unknown angle unit: no value.
         const double divisor = KTWLengthDivisor(unit);
         if (divisor == 0.0) return std::monostate{};
-        return static_cast<double>(KTWWholeNumber(Mid(word, 7, dataLength + 1))) / divisor;
+        return static_cast<double>(KTWWholeNumber(word.Mid(7, dataLength + 1))) / divisor;
     }
-    std::string_view text = Mid(word, 8, dataLength + 1);
-    while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
-    return text;
+    std::string_view data = word.Mid(8, dataLength + 1);
+    while (data.size() > 1 && data.front() == '0') data.remove_prefix(1);
+    return data;
 }
 
 }  // namespace Strings

@@ -10,6 +10,8 @@
 //
 // A line of narrow words has them at columns 1, 17, 33, ...; a line that starts
 // with "*" holds wide words (16-character data) at columns 2, 26, 50, ...
+// Columns count characters: a byte of a Windows-1252 text is one, and so is a whole
+// UTF-8 sequence, so a name held as UTF-8 does not shift the columns after it.
 
 #include <cstdint>
 #include <string>
@@ -26,9 +28,9 @@ bool KTWIsAngleWord(int wi);
 // WI 31, 32, 33, 58, 59, 81-88.
 bool KTWIsLengthWord(int wi);
 
-// The metres per unit of a length or coordinate unit digit ("0" mm, "1" thousandths
-// of a foot, "6" tenths of mm, "7" ten-thousandths of a foot, "8" hundredths of mm):
-// the divisor of the data; 0 for any other digit.
+// What the data of a length or coordinate word is divided by to give metres, by its
+// unit digit ("0" mm, "1" thousandths of a foot, "6" tenths of mm, "7" ten-thousandths
+// of a foot, "8" hundredths of mm); 0 for any other digit.
 double KTWLengthDivisor(char unitDigit);
 
 // The signed whole number of a data text, read the way Val reads it (blanks, tabs
@@ -55,9 +57,11 @@ namespace GM {
 
 // Builds one wide word: "*" when Marca, the first six characters of WI, a sign,
 // sixteen data characters and one blank. A numeric Valor (digits, "+", "-", ",",
-// ".", blanks; "." is the decimal point, "," ends the number) is written in
-// thousandths as whole digits with its sign; any other Valor is written as text
-// with "+". Decimales is accepted from the callers and changes nothing.
+// ".", blanks; "." is the decimal point, "," ends the number) is written with its
+// sign as |value| x 1000 rounded to whole digits (halves to even), "0" below 0.001;
+// any other Valor is written as its first sixteen characters, trimmed, with "+".
+// The data is padded on the left with "0" to sixteen characters. Decimales is
+// accepted from the callers and changes nothing.
 void Palabra_KTW(bool Marca, std::int16_t Decimales, std::string_view WI, std::string_view Valor,
                  std::string& Palabra);
 

@@ -1,9 +1,11 @@
 #include "field_to_office/converters.h"
 
 #include "field_to_office/ba_form.h"
+#include "field_to_office/ktw_tarsel_taqui.h"
 
 void InstallConverters(ba_form& form) {
     // One line per built converter, e.g.
     //   form.SetConverter(Converter::KTW_Tarsel_Taqui, KTW_Tarsel_Taqui);
+    form.SetConverter(Converter::KTW_Tarsel_Taqui, KTW_Tarsel_Taqui);
     (void)form;
 }

@@ -47,7 +47,7 @@ public:
 private:
     struct LabelLayer {
         bool activo;
-        std::string nombre;  // Windows-1252
+        std::string nombre;  // Windows-1252 bytes, as written in the file
         std::string color;   // the colour line, printed as a number: " 1 "
         std::string mascara;
     };
@@ -55,6 +55,7 @@ private:
 
     void Line(std::string_view text) { out_.WriteLine(text); }
     void NumberLine(double value, std::string_view mask);
+    void PointEntity(double x, double y, double z);
     void Text(std::string_view layer, const std::string& color, double x, double y, double z, std::string_view text);
     void Labels(std::string_view label1, std::string_view layerOverride, double x, double y, double z,
                 std::string_view codigo);

@@ -10,7 +10,12 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-std::string Text16(const std::string& s) { return s + std::string(16 - s.size(), ' '); }
+// Pads an ASCII text, or one with a single two-byte character, to 16 characters.
+std::string Text16(const std::string& s) {
+    std::size_t chars = 0;
+    for (unsigned char c : s) chars += (c & 0xC0) != 0x80;
+    return s + std::string(16 - chars, ' ');
+}
 
 Strings::TKTWRecord Parse(const std::string& line) {
     Strings::TKTWRecord r;
@@ -113,7 +118,7 @@ TEST(ParseKTWLine, StationTakesThePointReadSoFar) {
 
 TEST(ParseKTWLine, PointWithCodesAndCoordinates) {
     const Strings::TKTWRecord r = Parse(
-        "110000+00000P12 410000+0000TREE 720000+00000ABC 490000+00000009 "
+        "110000+00000P12 710000+0000TREE 420000+00000ABC 790000+00000009 "
         "810000+01234567 820006-00012345 830008+00012345 510000+00012345 ");
     EXPECT_EQ(r.Punto, Text16("P12"));
     EXPECT_EQ(r.Codigo1, Text16("TREE"));
@@ -126,16 +131,20 @@ TEST(ParseKTWLine, PointWithCodesAndCoordinates) {
     EXPECT_FALSE(r.HayEstacion);
 }
 
-TEST(ParseKTWLine, SeventyOneFillsCodeOne) {
-    EXPECT_EQ(Parse("710000+0000WALL ").Codigo1, Text16("WALL"));
-}
-
 TEST(ParseKTWLine, WideLine) {
     const Strings::TKTWRecord r =
         Parse("*110000+ABCDEFGHIJKLMNOP 810000+1234567890123456 820000-0000000000001500 ");
     EXPECT_EQ(r.Punto, "ABCDEFGHIJKLMNOP");
     EXPECT_DOUBLE_EQ(r.X, 1234567890123.456);
     EXPECT_DOUBLE_EQ(r.Y, -1.5);
+}
+
+TEST(ParseKTWLine, ColumnsCountCharacters) {
+    // "Ñ" as UTF-8 is two bytes and one column.
+    const Strings::TKTWRecord r = Parse("110000+0000P\xC3\x91" "12 810000+00001000 ");
+    EXPECT_EQ(r.Punto, Text16("P\xC3\x91" "12"));
+    EXPECT_DOUBLE_EQ(r.X, 1.0);
+    EXPECT_EQ(Parse("*110000+ABCDEFGHIJKLMNO\xC3\x91 ").Punto, "ABCDEFGHIJKLMNO\xC3\x91");
 }
 
 // How many words a line holds: length / width, halves to even, so that a last word

@@ -20,6 +20,7 @@ BoxStyle BoxStyleFor(int style) {
         break;
     case mb::AbortRetryIgnore:
         box.buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        box.escape = QMessageBox::Abort;
         break;
     case mb::YesNoCancel:
         box.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -27,6 +28,7 @@ BoxStyle BoxStyleFor(int style) {
         break;
     case mb::YesNo:
         box.buttons = QMessageBox::Yes | QMessageBox::No;
+        box.escape = QMessageBox::No;
         break;
     case mb::RetryCancel:
         box.buttons = QMessageBox::Retry | QMessageBox::Cancel;

@@ -9,9 +9,9 @@ namespace platform::qt {
 struct BoxStyle {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    // The button that Escape and the close box stand for; NoButton when the box
-    // can only be left through one of its buttons.
-    QMessageBox::StandardButton escape = QMessageBox::NoButton;
+    // The button that Escape and the close box stand for: the one that gives up
+    // (Cancel, No, Abort), or OK when it is the only one.
+    QMessageBox::StandardButton escape = QMessageBox::Ok;
 };
 
 // Icon from the style's 16/32/48/64 part, buttons from its lowest three bits.

@@ -1,0 +1,74 @@
+#include "field_to_office/ktw_tarsel_taqui.h"
+
+#include <optional>
+#include <stdexcept>
+
+#include "app/state.h"
+#include "common/errors.h"
+#include "field_to_office/ba_form.h"
+#include "field_to_office/buffered_output.h"
+#include "field_to_office/dxf_writer.h"
+#include "field_to_office/ktw_decoder.h"
+#include "field_to_office/line_input.h"
+#include "field_to_office/office_writers.h"
+
+void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::int32_t& contadorVertices) {
+    const OfficeFilter filter = OfficeFilterOf(request.filtro);
+    if (filter == OfficeFilter::SDR || filter == OfficeFilter::Calco || filter == OfficeFilter::FieldWorks) {
+        throw ConversionError("El filtro " + request.filtro + " todavía no está disponible para este fichero.");
+    }
+
+    LineInput input(request.entrada);
+    // The drawing belongs to the DXF writer whatever the file type: an analysis
+    // file draws its points as an observation file does.
+    std::optional<DXFWriter> dxf;
+    std::optional<BufferedOutput> text;
+    std::optional<OfficeLineWriter> lines;
+    if (filter == OfficeFilter::DXF) {
+        dxf.emplace(request.salida, state, contadorVertices);
+    } else {
+        text.emplace(request.salida);
+        lines.emplace(filter, request.analisis, request.perfiles, request.decimalSeparator);
+    }
+
+    KTWDecoderState decoder;
+    StartKTWConversion(decoder);
+    std::string_view line;
+    std::int64_t lineNumber = 0;
+    while (input.Next(line)) {
+        ++lineNumber;
+        try {
+            if (!DecodeKTWLine(line, decoder)) continue;
+            TDatoCampo& d = decoder.DatoCampo;
+            if (dxf) {
+                if (decoder.NuevaEstacion) {
+                    decoder.NuevaEstacion = false;
+                    dxf->WriteDXFPoint(d.Estacion, d.XEstacion, d.YEstacion, d.ZEstacion, d.Codigo1);
+                } else {
+                    dxf->WriteDXFPoint(d.Punto, d.X, d.Y, d.Z, d.Codigo1);
+                }
+            } else {
+                lines->Write(decoder, *text);
+            }
+        } catch (const std::overflow_error&) {
+            throw ConversionError("Número fuera de rango en la línea " + std::to_string(lineNumber) + ".");
+        }
+    }
+    if (dxf) {
+        dxf->WriteDXFFooter();
+    } else {
+        text->Commit();
+    }
+}
+
+void KTW_Tarsel_Taqui(ba_form& form) {
+    Context& ctx = form.ctx();
+    KTWTaquiRequest request;
+    request.entrada = ctx.state.InFilePath;
+    request.salida = ctx.state.OutFilePath;
+    request.filtro = form.Combo1.Text();
+    request.analisis = form.Option5.Value();
+    request.perfiles = form.Option6.Value();
+    request.decimalSeparator = ctx.desktop.DecimalSeparator();
+    ConvertKTWTaqui(request, ctx.state, form.ContadorVertices);
+}

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/gm_clothoid.h"
+#include "gm_test_integration.h"
+
+namespace {
+
+TEST(GmFresnel, SeriesMatchesIntegrals) {
+    // With A = 1 the point at distance u = Sqr(2T) has coordinates
+    // (Integral cos(t^2/2), Integral sin(t^2/2)) from 0 to u.
+    for (double T : {0.0001, 0.05, 0.125, 0.5, 1.0, 2.0}) {
+        const double u = std::sqrt(2 * T);
+        double C = 0;
+        double S = 0;
+        GM::Integrales_Fresnel(T, C, S);
+        EXPECT_NEAR(C, gmtest::Simpson([](double t) { return std::cos(t * t / 2); }, u), 1e-12) << T;
+        EXPECT_NEAR(S, gmtest::Simpson([](double t) { return std::sin(t * t / 2); }, u), 1e-12) << T;
+    }
+    double C = 0;
+    double S = 0;
+    EXPECT_THROW(GM::Integrales_Fresnel(-1, C, S), GM::ArithmeticError);
+}
+
+TPlanta Clotoide(double radio, double A, double largo) {
+    TPlanta e;
+    e.X = 1000;
+    e.Y = 5000;
+    e.Acimut = 0.3;
+    e.Radio = radio;
+    e.Parametro = A;
+    e.Longitud = largo;
+    return e;
+}
+
+struct Caso {
+    const char* nombre;
+    double radio, A, largo, rSig, L;  // element, next radius, distance asked
+    double k0, dk, t;                 // reference: start curvature, rate, distance reached
+    double lDevuelto;                 // the distance written back
+};
+
+TEST(GmClotoide, AgreesWithIntegratedCurvature) {
+    const double a2 = 200.0 * 200.0;
+    const Caso casos[] = {
+        // Spirals from a straight (marker radius): any point along them.
+        {"entrada derecha", 0.001, 200, 100, 400, 100, 0, 1 / a2, 100, 100},
+        {"entrada izquierda", -0.001, 200, 100, -400, 60, 0, -1 / a2, 60, 60},
+        // Whole spirals down to a straight: always the end.
+        {"salida a recta", 400, 200, 100, 0, 30, 1 / 400.0, -1 / a2, 100, 100},
+        {"salida izquierda", -400, 200, 100, 0, 100, -1 / 400.0, 1 / a2, 100, 100},
+        // An S-curve: the next spiral starts from a straight (marker of the other hand).
+        {"salida en S", 400, 200, 100, -0.001, 100, 1 / 400.0, -1 / a2, 100, 100},
+        // Ovoids that sharpen: origin behind the start.
+        {"ovoide 400-250", 400, 200, 60, 250, 60, 1 / 400.0, 1 / a2, 60, 160},
+        {"ovoide 400-250 a 20 m", 400, 200, 60, 250, 20, 1 / 400.0, 1 / a2, 20, 120},
+        {"ovoide -400-250", -400, 200, 60, -250, 60, -1 / 400.0, -1 / a2, 60, 160},
+        // Its length equals A^2/400, but the next element is an arc, not a straight.
+        {"ovoide 400-200", 400, 200, 100, 200, 100, 1 / 400.0, 1 / a2, 100, 200},
+        {"ovoide -400-200", -400, 200, 100, 200, 100, -1 / 400.0, -1 / a2, 100, 200},
+        // Ovoids that flatten: origin ahead, always the end.
+        {"ovoide 250-400", 250, 200, 60, 400, 60, 1 / 250.0, -1 / a2, 60, 100},
+        {"ovoide -250-400", -250, 200, 60, -400, 25, -1 / 250.0, 1 / a2, 60, 100},
+        // A spiral towards a straight that stops short of zero curvature.
+        {"corta a recta", 400, 200, 60, 0, 60, 1 / 400.0, -1 / a2, 60, 40},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const TPlanta e = Clotoide(c.radio, c.A, c.largo);
+        double L = c.L;
+        const GM::TPuntoEje p = GM::Punto_En_Clotoide(L, c.rSig, e);
+        const gmtest::Pose ref = gmtest::Integrar(e.X, e.Y, e.Acimut, c.k0, c.dk, c.t);
+        EXPECT_NEAR(p.X, ref.X, 1e-3);
+        EXPECT_NEAR(p.Y, ref.Y, 1e-3);
+        EXPECT_NEAR(std::hypot(p.X - ref.X, p.Y - ref.Y), 0, 1e-6);
+        EXPECT_NEAR(p.Acimut, ref.Acimut, 1e-9);
+        EXPECT_NEAR(L, c.lDevuelto, 1e-9);
+    }
+}
+
+TEST(GmClotoide, StartPointForZeroDistance) {
+    const TPlanta e = Clotoide(-0.001, 200, 100);
+    double L = 0;
+    const GM::TPuntoEje p = GM::Punto_En_Clotoide(L, 400, e);
+    EXPECT_EQ(p.X, 1000);
+    EXPECT_EQ(p.Y, 5000);
+    EXPECT_EQ(p.Acimut, 0.3);
+    EXPECT_EQ(L, 0);
+}
+
+TEST(GmClotoide, WholeSpiralToleranceIsStrict) {
+    // A^2/R = 100: within 0.02 the element is a whole spiral, L becomes its length.
+    const TPlanta dentro = Clotoide(400, 200, 100.0199);
+    double L = 5;
+    GM::Punto_En_Clotoide(L, 0, dentro);
+    EXPECT_EQ(L, 100.0199);
+    // Farther away it is evaluated from its own length: the point stays on the spiral.
+    const TPlanta fuera = Clotoide(400, 200, 99.95);
+    L = 5;
+    const GM::TPuntoEje p = GM::Punto_En_Clotoide(L, 0, fuera);
+    EXPECT_NEAR(L, 0.05, 1e-9);
+    const gmtest::Pose ref = gmtest::Integrar(1000, 5000, 0.3, 1 / 400.0, -1 / 40000.0, 99.95);
+    EXPECT_NEAR(std::hypot(p.X - ref.X, p.Y - ref.Y), 0, 1e-6);
+}
+
+TEST(GmClotoide, EqualRadiiCannotBePlaced) {
+    const TPlanta e = Clotoide(400, 200, 60);
+    double L = 60;
+    EXPECT_FALSE(GM::Intentar_Punto_En_Clotoide(L, -400, e).has_value());
+    const GM::TPuntoEje p = GM::Punto_En_Clotoide(L, 400, e);
+    EXPECT_EQ(p.X, 0);
+    EXPECT_EQ(p.Y, 0);
+    EXPECT_EQ(p.Acimut, 0);
+    EXPECT_EQ(L, 60);
+}
+
+TEST(GmClotoide, DivisionsByZeroAreErrors) {
+    double L = 50;
+    EXPECT_THROW(GM::Punto_En_Clotoide(L, 400, Clotoide(0, 200, 100)), GM::ArithmeticError);
+    L = 50;
+    EXPECT_THROW(GM::Punto_En_Clotoide(L, 400, Clotoide(0.001, 0, 100)), GM::ArithmeticError);
+    // A flattening element that reaches zero curvature exactly at its end: the chord to
+    // the origin has no direction.
+    L = 100;
+    EXPECT_THROW(GM::Punto_En_Clotoide(L, 1000, Clotoide(400, 200, 100)), GM::ArithmeticError);
+}
+
+}  // namespace
