@@ -1,6 +1,12 @@
 #include "app/calc_coordenadas.h"
 
+#include <cmath>
+
+#include "common/gm_base.h"
+#include "common/gm_clothoid.h"
+#include "common/gm_plane.h"
 #include "common/numbers.h"
+#include "common/records.h"
 
 CalcCoordenadas::CalcCoordenadas(Context& ctx)
     : platform::Form("CalcCoordenadas", "Calculo de Coordenadas"),
@@ -25,4 +31,42 @@ CalcCoordenadas::CalcCoordenadas(Context& ctx)
 
 void CalcCoordenadas::Form_Load() { Centre(ctx_.desktop.ScreenWidth(), ctx_.desktop.ScreenHeight()); }
 
-void CalcCoordenadas::Calcular_Click() {}
+void CalcCoordenadas::Calcular_Click() {
+    // The window's own value of pi, for grads to radians and back.
+    constexpr double kPiVentana = 3.14159265359;
+    TPlanta element;
+    element.X = Num::Val(X.Text());
+    element.Y = Num::Val(Y.Text());
+    element.Acimut = Num::Val(Azimut.Text()) * kPiVentana / 200;
+    element.Radio = Num::Val(Radio.Text());
+    element.Parametro = Num::Val(Parametro.Text());
+    double length = Num::Val(Longitud.Text());
+    element.Longitud = length;
+
+    GM::TPuntoEje point;
+    try {
+        if (element.Radio == 0) {
+            point = GM::Punto_En_Recta(length, element);
+        } else if (element.Parametro == 0) {
+            point = GM::Punto_En_Curva(length, element);
+        } else {
+            // A clothoid runs from the given radius down to a straight, or, with the
+            // marker radius, up from a straight; the point is taken at the length.
+            const double marker = 0.001;
+            if (std::abs(element.Radio) != marker) {
+                element.Longitud = GM::Dividir(element.Parametro * element.Parametro, std::abs(element.Radio));
+            }
+            auto found = GM::Intentar_Punto_En_Clotoide(length, 0, element);
+            if (!found) throw GM::ArithmeticError(GM::kArgumentoNoValido);
+            point = *found;
+        }
+    } catch (const std::exception& error) {
+        ctx_.desktop.MsgBox(std::string("No se puede calcular el punto: ") + error.what(), platform::mb::Critical,
+                            "Calculo de Coordenadas");
+        return;
+    }
+    const char sep = ctx_.desktop.DecimalSeparator();
+    X.SetText(Num::Format(point.X, "0.000", sep));
+    Y.SetText(Num::Format(point.Y, "0.000", sep));
+    Azimut.SetText(Num::Format(point.Acimut * 200 / kPiVentana, "0.0000", sep));
+}

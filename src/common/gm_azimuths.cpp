@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/angle_units.h"
 #include "common/gm_plane.h"
 
 namespace GM {
@@ -12,13 +13,6 @@ namespace {
 double Normalizado(double a) {
     Normalizar_Angulo(a);
     return a;
-}
-
-// Arcsine from the arctangent; at +-1 the arctangent's own pi/2 (from Atn(1)), not the
-// literal, with -1 giving 3pi/2, the direction of -pi/2 already brought into range.
-double Arcoseno(double x) {
-    if (std::fabs(x) != 1) return std::atan(Dividir(x, Raiz(1 - x * x)));
-    return x == 1 ? 2 * std::atan(1.0) : 6 * std::atan(1.0);
 }
 
 // The five-term clothoid series: local coordinates of the point at distance u from
@@ -46,7 +40,7 @@ double Inclinacion(const Local& p) { return std::atan(Dividir(p.y, p.x)); }
 double Azimut_Tangente_Arco(const TPuntoXY& P1, const TPuntoXY& P2, double R) {
     const double c = Distancia(P1, P2);
     const double a = Normalizado(Calcular_Azimut(P1, P2));
-    const double h = Normalizado(Arcoseno(Dividir(c, 2 * R)));
+    const double h = Normalizado(ArcoSeno(Dividir(c, 2 * R)));
     return Normalizado(a - h);
 }
 

@@ -8,7 +8,7 @@
 #include "common/gm_clothoid.h"
 #include "common/gm_plane.h"
 #include "common/gm_vertical.h"
-#include "common/numbers.h"
+#include "common/string_helpers.h"
 
 namespace GM {
 namespace {
@@ -17,13 +17,6 @@ struct Hueco {
     double pk;
     double tamano;
 };
-
-// The mask "0.000" with a point whatever the locale, right-justified in a column.
-std::string Columna(double valor, std::size_t ancho) {
-    std::string texto = Num::Format(valor, "0.000", '.');
-    if (texto.size() < ancho) texto.insert(0, ancho - texto.size(), ' ');
-    return texto;
-}
 
 void Listar(platform::Desktop& desktop, const char* cabecera, const std::string& nombre,
             const std::vector<Hueco>& huecos) {
@@ -34,9 +27,9 @@ void Listar(platform::Desktop& desktop, const char* cabecera, const std::string&
     texto += '\r';
     for (const Hueco& h : huecos) {
         texto += "\rPk : ";
-        texto += Columna(h.pk, 14);
+        texto += Strings::FormatDouble(h.pk, "0.000", 2, 14);
         texto += "  Error :";
-        texto += Columna(h.tamano, 7);
+        texto += Strings::FormatDouble(h.tamano, "0.000", 2, 7);
         texto += " m";
     }
     desktop.MsgBox(texto, platform::mb::Critical, "Listado de Errores");

@@ -86,7 +86,7 @@ TEST_F(FileDialogs, SaveDialogTakesTheRequestAndAddsTheDefaultExtension) {
         selectedFilter = dialog.selectedNameFilter();
         confirms = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
         dialog.selectFile(QStringLiteral("SALIDA"));
-        dialog.accept();
+        static_cast<QDialog&>(dialog).accept();
     });
     EXPECT_EQ(desktop.ShowSave(request), platform::DialogResult::Chosen);
     EXPECT_EQ(title, QStringLiteral("Guardar como"));
@@ -133,7 +133,7 @@ TEST_F(FileDialogs, OpenDialogReturnsTheChosenExistingFile) {
     qt_testing::OnNextModal([](QWidget& window) {
         auto& dialog = dynamic_cast<QFileDialog&>(window);
         dialog.selectFile(QStringLiteral("PUNTOS.PTO"));
-        dialog.accept();
+        static_cast<QDialog&>(dialog).accept();
     });
     EXPECT_EQ(desktop.ShowOpen(request), platform::DialogResult::Chosen);
     EXPECT_EQ(request.FileName, dir.File("PUNTOS.PTO"));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QTimer>
+#include <QWidget>
 
 #include <memory>
 

@@ -81,7 +81,9 @@ TEST_F(Program, EveryWindowShowsItsCaptions) {
             ASSERT_NE(widget, nullptr);
             const bool shown = ShownByModel(*control);
             EXPECT_EQ(widget->isVisible(), shown);
-            if (shown && !control->Caption().empty()) EXPECT_EQ(Shown(*widget), OnScreen(control->Caption()));
+            if (shown && !control->Caption().empty()) {
+                EXPECT_EQ(Shown(*widget), OnScreen(control->Caption()));
+            }
         }
         EXPECT_TRUE(window->grab().save(screens + '/' + QString::fromStdString(name) + QStringLiteral(".png")));
         window->hide();
