@@ -61,3 +61,12 @@ struct TIncidencia {
     std::int32_t Punto = 0;
     std::int32_t Triangulo = 0;
 };
+
+// One point of a typical cross section. Arrays of it are std::vector with element 0
+// unused; the points are 1 .. size() - 1, from left to right.
+struct TPuntoSeccion {
+    double Desplazamiento = 0;       // offset from the axis, m, negative to the left
+    double Cota = 0;                 // elevation, m
+    std::string Codigo = "xxxxxxxx"; // 8 characters; "xxxxxxxx" when the point has none
+    double Pendiente = 0;            // gradient to the neighbouring point; 10000 for a vertical step
+};

@@ -45,6 +45,8 @@ TEST(FileFilter, PairsBecomeNameFilters) {
         SCOPED_TRACE(c.filter);
         EXPECT_EQ(NameFilters(c.filter), c.expected);
     }
+    EXPECT_EQ(platform::qt::FilterDescription(QStringLiteral("Fichero de puntos (*.PTO) (*.[pP][tT][oO])")),
+              QStringLiteral("Fichero de puntos (*.PTO)"));
 }
 
 // The patterns find the files whatever their case, even where names are case-sensitive.
@@ -92,9 +94,11 @@ TEST_F(FileDialogs, SaveDialogTakesTheRequestAndAddsTheDefaultExtension) {
     EXPECT_EQ(title, QStringLiteral("Guardar como"));
     EXPECT_EQ(folder, QDir(QString::fromStdString(dir.Path().string())).absolutePath());
     EXPECT_EQ(suffix, QStringLiteral("TXT"));
-    EXPECT_EQ(selectedFilter, QStringLiteral("Todos los ficheros (*.*) (*)"));
+    // Shown by its description alone.
+    EXPECT_EQ(selectedFilter, QStringLiteral("Todos los ficheros (*.*)"));
     EXPECT_TRUE(confirms);
     EXPECT_EQ(request.FileName, dir.File("SALIDA.TXT"));
+    EXPECT_EQ(request.FilterIndex, 2);
 }
 
 TEST_F(FileDialogs, WithoutTheOverwriteFlagNothingIsAsked) {

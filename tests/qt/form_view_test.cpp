@@ -81,6 +81,8 @@ protected:
         dialog = desktop.Render(form);
         dialog->show();
         QApplication::processEvents();
+        // Showing may already have told the window that the mouse is over it.
+        form.log.clear();
     }
     template <class W>
     W* Widget(const char* name) {
@@ -149,8 +151,7 @@ TEST_F(Rendering, ModelChangesShowInTheWidgets) {
     EXPECT_EQ(Widget<QPushButton>("Command2")->text(), QStringLiteral("&Ayuda"));
     // Only the models' own handlers ran, never one echoed back from a widget.
     EXPECT_EQ(form.log, (std::vector<std::string>{"Option2_Click", "Option1_Click", "Check1_Click",
-                                                  "Text1_Change nuevo", "Combo1_Click Modelo Digital",
-                                                  "List1_Click "}));
+                                                  "Text1_Change nuevo", "Combo1_Click Modelo Digital"}));
 }
 
 TEST_F(Rendering, UserActionsReachTheModels) {
@@ -293,7 +294,7 @@ TEST_F(Showing, WindowUnloadedFromItsOwnHandlerOpensTheNextOneModally) {
         desktop.Unload(second);
     };
     first.Width = 640;
-    first.Height = 560;
+    first.Height = 500;
     first.Centre(desktop.ScreenWidth(), desktop.ScreenHeight());
     qt_testing::OnNextModal([&](QWidget& window) {
         trail.push_back("first shown");
@@ -311,22 +312,22 @@ TEST_F(Showing, WindowUnloadedFromItsOwnHandlerOpensTheNextOneModally) {
 
 TEST_F(Showing, WindowKeepsTheSizeAndPlaceItsFormChose) {
     first.Width = 640;
-    first.Height = 560;
+    first.Height = 500;
     first.Left = 100;
     first.Top = 50;
     QDialog* window = desktop.Render(first);
-    EXPECT_EQ(window->size(), QSize(640, 560));
+    EXPECT_EQ(window->size(), QSize(640, 500));
     EXPECT_EQ(window->pos(), QPoint(100, 50));
     // Too small a size for the controls grows about the same centre.
     second.Width = 50;
     second.Height = 40;
-    second.Left = 300;
-    second.Top = 200;
+    second.Left = 375;
+    second.Top = 280;
     QDialog* small = desktop.Render(second);
     EXPECT_GT(small->width(), 50);
     EXPECT_GT(small->height(), 40);
-    EXPECT_NEAR(small->x() + small->width() / 2, 325, 1);
-    EXPECT_NEAR(small->y() + small->height() / 2, 220, 1);
+    EXPECT_NEAR(small->x() + small->width() / 2, 400, 1);
+    EXPECT_NEAR(small->y() + small->height() / 2, 300, 1);
 }
 
 TEST_F(Showing, HourglassPointerOverridesTheCursorUntilRestored) {

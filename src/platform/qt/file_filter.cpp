@@ -45,4 +45,9 @@ QStringList NameFilters(const std::string& filter) {
     return filters;
 }
 
+QString FilterDescription(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf(QStringLiteral(" ("));
+    return open < 0 ? nameFilter : nameFilter.left(open);
+}
+
 }  // namespace platform::qt

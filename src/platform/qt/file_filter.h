@@ -19,4 +19,7 @@ QString CaseInsensitivePattern(const QString& pattern);
 // file; an empty filter gives an empty list.
 QStringList NameFilters(const std::string& filter);
 
+// The description part of a name filter made by NameFilters.
+QString FilterDescription(const QString& nameFilter);
+
 }  // namespace platform::qt

@@ -60,23 +60,42 @@ Control* FormView::ControlOf(QWidget* widget) const {
 
 void FormView::BuildChildren(const Control* container, QWidget* parent, QBoxLayout* layout) {
     const std::vector<Control*> kids = form_.Children(container);
-    const auto isButton = [&kids](size_t i) {
-        return i < kids.size() && kids[i]->Kind() == ControlKind::CommandButton;
+    const auto kindAt = [&kids](size_t i, ControlKind kind) { return i < kids.size() && kids[i]->Kind() == kind; };
+    const auto isButton = [&](size_t i) { return kindAt(i, ControlKind::CommandButton); };
+    const auto isLabel = [&](size_t i) { return kindAt(i, ControlKind::Label); };
+    // A label or check box followed by fields makes a row: "Radio" and its box,
+    // a layer's check box with its name, colour and decimals. 0 when no row starts here.
+    const auto rowLength = [&](size_t i) -> size_t {
+        if (!isLabel(i) && !kindAt(i, ControlKind::CheckBox)) return 0;
+        size_t end = i + 1;
+        while (end < kids.size() && IsField(*kids[end])) ++end;
+        return end - i >= 2 ? end - i : 0;
     };
-    const auto isLabel = [&kids](size_t i) { return i < kids.size() && kids[i]->Kind() == ControlKind::Label; };
     size_t i = 0;
     while (i < kids.size()) {
-        // A run of labels each followed by its field: a two-column grid.
-        if (isLabel(i) && i + 1 < kids.size() && IsField(*kids[i + 1])) {
+        // Labels standing over a run of rows head its columns.
+        size_t labels = 0;
+        while (isLabel(i + labels)) ++labels;
+        size_t rowsStart = i + labels;
+        if (labels > 0 && rowLength(rowsStart - 1) != 0) --rowsStart;
+        const size_t headers = rowsStart - i;
+        if ((headers >= 2 && rowLength(rowsStart) != 0) || rowLength(i) != 0) {
+            if (headers < 2) rowsStart = i;
             auto* grid = new QGridLayout;
             int row = 0;
-            while (isLabel(i) && i + 1 < kids.size() && IsField(*kids[i + 1])) {
-                grid->addWidget(Make(*kids[i], parent), row, 0);
-                grid->addWidget(Make(*kids[i + 1], parent), row, 1);
+            if (rowsStart > i) {
+                for (size_t h = i; h < rowsStart; ++h) grid->addWidget(Make(*kids[h], parent), row, static_cast<int>(h - i));
                 ++row;
-                i += 2;
             }
-            grid->setColumnStretch(1, 1);
+            i = rowsStart;
+            int columns = 0;
+            while (size_t length = rowLength(i)) {
+                for (size_t c = 0; c < length; ++c) grid->addWidget(Make(*kids[i + c], parent), row, static_cast<int>(c));
+                columns = std::max(columns, static_cast<int>(length));
+                ++row;
+                i += length;
+            }
+            for (int c = 1; c < columns; ++c) grid->setColumnStretch(c, 1);
             layout->addLayout(grid);
             continue;
         }
@@ -192,7 +211,8 @@ void FormView::Detach() {
 
 void FormView::Place() {
     if (layout()) layout()->activate();
-    const QSize needed = sizeHint().expandedTo(minimumSizeHint());
+    // Every label's whole text across; lists and text areas may give up height.
+    const QSize needed(std::max(sizeHint().width(), minimumSizeHint().width()), minimumSizeHint().height());
     const int width = std::max(form_.Width, needed.width());
     const int height = std::max(form_.Height, needed.height());
     resize(width, height);

@@ -165,8 +165,14 @@ DialogResult QtDesktop::RunFileDialog(FileDialog& request, bool save) {
 
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         request.FileName = FromQ(dialog.selectedFiles().constFirst());
-        const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-        if (chosen >= 0) request.FilterIndex = static_cast<int>(chosen) + 1;
+        // The dialog names the chosen filter as it shows it: by its description alone.
+        const QString chosen = dialog.selectedNameFilter();
+        for (qsizetype i = 0; i < filters.size(); ++i) {
+            if (filters[i] == chosen || FilterDescription(filters[i]) == chosen) {
+                request.FilterIndex = static_cast<int>(i) + 1;
+                break;
+            }
+        }
         return DialogResult::Chosen;
     }
     request.FileName.clear();
