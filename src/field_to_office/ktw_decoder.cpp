@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "common/numbers.h"
 
@@ -17,16 +18,46 @@ std::string_view DataText(std::string_view data) {
     return data.substr(first);
 }
 
+// The digits as a whole number; false when a character is not a digit. At most
+// 18 digits, so that the number stays exact.
+bool WholeDigits(std::string_view digits, std::int64_t& number) {
+    number = 0;
+    if (digits.size() > 18) return false;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        number = number * 10 + (c - '0');
+    }
+    return true;
+}
+
 // Angles are written in gon as digits: the whole part, then four decimals, then
 // one digit that is not used. The sign and the unit digit do not take part.
 double DataAngle(std::string_view data) {
     const std::size_t wholeDigits = data.size() - 5;
+    std::int64_t tenThousandths = 0;
+    if (WholeDigits(data.substr(0, wholeDigits + 4), tenThousandths)) {
+        // One correctly rounded division: the same double as reading "whole.dddd".
+        return static_cast<double>(tenThousandths) / 10000.0;
+    }
     std::array<char, 24> text{};
     std::size_t n = 0;
     for (char c : data.substr(0, wholeDigits)) text[n++] = c;
     text[n++] = '.';
     for (char c : data.substr(wholeDigits, 4)) text[n++] = c;
     return Num::Val(std::string_view(text.data(), n));
+}
+
+// The sign and the data read as one decimal number.
+double SignedValue(std::string_view signedData) {
+    std::int64_t number = 0;
+    const char sign = signedData[0];
+    if ((sign == '+' || sign == '-') && WholeDigits(signedData.substr(1), number)) {
+        // Digits alone: converting the whole number rounds as reading its text does.
+        if (number == 0) return 0.0;
+        const auto value = static_cast<double>(number);
+        return sign == '-' ? -value : value;
+    }
+    return Num::Val(signedData);
 }
 
 // Sets divisor and mask from a length word's unit digit. Feet are not converted:
@@ -117,7 +148,7 @@ void DecodeWord(std::string_view word, std::size_t dataLength, KTWDecoderState& 
     }
 
     TakeUnit(unit, state);
-    const double value = Num::Val(signedData);
+    const double value = SignedValue(signedData);
     const double metres = value / state.DivisorUnidad;
     switch (wi) {
         case 31: d.DistGeometrica = metres; break;

@@ -188,3 +188,34 @@ TEST_F(KTWDecoder, OnlyWholeWordsAreRead) {
 }
 
 }  // namespace
+
+#include <random>
+
+#include "common/numbers.h"
+
+namespace {
+
+// Values and angles come out as reading their text with Val would give them,
+// digits or not.
+TEST(KTWDecoderValues, AsValReadsThem) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> digit(0, 9);
+    KTWDecoderState s;
+    StartKTWConversion(s);
+    for (int i = 0; i < 20000; ++i) {
+        const bool wide = i % 2 == 1;
+        std::string data(wide ? 16 : 8, '0');
+        for (char& c : data) c = static_cast<char>('0' + digit(random));
+        if (i % 7 == 0) data[3] = '.';
+        if (i % 11 == 0) data[2] = ' ';
+        const char sign = i % 3 == 0 ? '-' : '+';
+        const std::string prefix = wide ? "*" : "";
+        const std::string end = " ";
+        DecodeKTWLine(prefix + "81...0" + sign + data + end + "21...2+" + data + end, s);
+        ASSERT_EQ(s.DatoCampo.X, Num::Val(std::string(1, sign) + data) / 1000) << data;
+        const std::size_t whole = data.size() - 5;
+        ASSERT_EQ(s.DatoCampo.Hz, Num::Val(data.substr(0, whole) + "." + data.substr(whole, 4))) << data;
+    }
+}
+
+}  // namespace

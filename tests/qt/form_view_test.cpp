@@ -330,13 +330,4 @@ TEST_F(Showing, WindowKeepsTheSizeAndPlaceItsFormChose) {
     EXPECT_NEAR(small->y() + small->height() / 2, 300, 1);
 }
 
-TEST_F(Showing, HourglassPointerOverridesTheCursorUntilRestored) {
-    desktop.SetMousePointer(kHourglass);
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    desktop.SetMousePointer(kHourglass);
-    desktop.SetMousePointer(kDefaultPointer);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
 }  // namespace

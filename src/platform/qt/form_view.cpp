@@ -31,7 +31,6 @@ namespace platform::qt {
 FormView::FormView(QtDesktop& desktop, Form& form) : QDialog(nullptr), desktop_(desktop), form_(form) {
     setObjectName(ToQ(form.Name()));
     setWindowTitle(ToQ(form.Caption()));
-    setSizeGripEnabled(false);
     auto* layout = new QVBoxLayout(this);
     BuildChildren(nullptr, this, layout);
     bool anyExpands = std::any_of(form.Controls().begin(), form.Controls().end(),
@@ -206,7 +205,7 @@ void FormView::Act(Control& control, const std::function<void()>& action) {
 
 void FormView::Detach() {
     detached_ = true;
-    for (const auto& entry : widgets_) const_cast<Control*>(entry.first)->SetObserver(nullptr);
+    for (const auto& entry : controls_) entry.second->SetObserver(nullptr);
 }
 
 void FormView::Place() {

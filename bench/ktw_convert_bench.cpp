@@ -1,0 +1,113 @@
+// KTW observations to "Estandar" and to DXF over a generated file of a million
+// lines (narrow and wide words mixed), beside a plain line-by-line read of the
+// same file: the conversions must keep at least a tenth of the reading speed.
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/state.h"
+#include "field_to_office/ktw_tarsel_taqui.h"
+#include "field_to_office/line_input.h"
+
+namespace {
+
+constexpr int kLines = 1000000;
+
+std::string Digits(long value, int width) {
+    std::string text = std::to_string(value < 0 ? -value : value);
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    return text.substr(text.size() - static_cast<std::size_t>(width));
+}
+
+std::string Word(const char* wi, char unit, long value, bool wide) {
+    return std::string(wi) + "..." + unit + (value < 0 ? '-' : '+') + Digits(value, wide ? 16 : 8) + " ";
+}
+
+std::string TextWord(const char* wi, const std::string& text, bool wide) {
+    const std::size_t width = wide ? 16 : 8;
+    return std::string(wi) + "...0+" + std::string(width - text.size(), '0') + text + " ";
+}
+
+// The file, written once for the whole run.
+const std::string& InputFile() {
+    static const std::string path = [] {
+        const std::string file = (std::filesystem::temp_directory_path() / "tarsel_bench_obs.ktw").string();
+        std::FILE* out = std::fopen(file.c_str(), "wb");
+        std::string line;
+        for (int i = 0; i < kLines; ++i) {
+            const bool wide = i % 2 == 1;
+            line.clear();
+            if (wide) line += '*';
+            if (i % 1000 == 0) {
+                line += TextWord("11", "ST" + std::to_string(i / 1000 % 100), wide);
+                line += Word("84", '0', 500000 + i, wide) + Word("85", '0', 4000000 + i, wide);
+                line += Word("86", '0', 100000, wide) + Word("88", '0', 1550, wide);
+            } else if (i % 100 == 0) {
+                line += TextWord("41", "COD" + std::to_string(i / 100 % 10), wide);
+            } else {
+                line += TextWord("11", "P" + std::to_string(i % 100000), wide);
+                line += Word("21", '2', 12345678L + i % 1000, wide) + Word("22", '2', 9876543L, wide);
+                line += Word("31", wide ? '6' : '0', 12345 + i % 5000, wide) + Word("87", '0', 1300, wide);
+                line += Word("81", '0', 500123 + i, wide) + Word("82", '0', 4000456 + i, wide);
+                line += Word("83", '0', -1234 + i % 3000, wide);
+            }
+            line += "\r\n";
+            std::fwrite(line.data(), 1, line.size(), out);
+        }
+        std::fclose(out);
+        return file;
+    }();
+    return path;
+}
+
+std::int64_t FileBytes() { return static_cast<std::int64_t>(std::filesystem::file_size(InputFile())); }
+
+void ReportMemory(benchmark::State& state) {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_ReadLines(benchmark::State& state) {
+    const std::string& file = InputFile();
+    for (auto _ : state) {
+        LineInput input(file);
+        std::string_view line;
+        std::size_t count = 0;
+        while (input.Next(line)) count += line.size() > 0 ? 1 : 0;
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetBytesProcessed(state.iterations() * FileBytes());
+    ReportMemory(state);
+}
+
+void Convert(benchmark::State& state, const char* filtro, const char* outName) {
+    const std::string& file = InputFile();
+    const std::string out = (std::filesystem::temp_directory_path() / outName).string();
+    State options;
+    std::int32_t vertices = 0;
+    for (auto _ : state) {
+        KTWTaquiRequest request{file, out, filtro, false, false, ','};
+        ConvertKTWTaqui(request, options, vertices);
+    }
+    state.SetBytesProcessed(state.iterations() * FileBytes());
+    state.counters["output_MB"] = static_cast<double>(std::filesystem::file_size(out)) / 1e6;
+    ReportMemory(state);
+    std::filesystem::remove(out);
+}
+
+void BM_ConvertEstandar(benchmark::State& state) { Convert(state, "Estandar", "tarsel_bench_obs.txt"); }
+void BM_ConvertDXF(benchmark::State& state) { Convert(state, "DXF", "tarsel_bench_obs.dxf"); }
+
+BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertEstandar)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertDXF)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,130 @@
+// Every kind of drawing the DXF writer makes must load in an independent DXF
+// reader: ezdxf reads each one here, audits it and checks what it holds.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "field_to_office/dxf_writer.h"
+#include "field_to_office/ktw_tarsel_taqui.h"
+#include "support/files.h"
+
+namespace {
+
+using testing_support::TempDir;
+using testing_support::WriteBytes;
+
+std::string Data(const std::string& name) { return std::string(TARSEL_TEST_DATA) + "/field_to_office/data/" + name; }
+
+// The Python that has ezdxf: the one on the path, or the system's own.
+std::string PythonWithEzdxf() {
+    for (const char* python : {"python3", "/usr/bin/python3"}) {
+        const std::string probe = std::string(python) + " -c \"import ezdxf\" >/dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) return python;
+    }
+    return {};
+}
+
+class EzdxfReads : public ::testing::Test {
+protected:
+    void SetUp() override {
+        python_ = PythonWithEzdxf();
+        if (python_.empty()) GTEST_SKIP() << "python3 with ezdxf is not available";
+    }
+
+    // Runs the checker on a drawing with the given JSON expectations.
+    void Check(const std::string& drawing, const std::string& expectations) {
+        const std::string file = drawing + ".json";
+        WriteBytes(file, expectations);
+        const std::string command = python_ + " " + std::string(TARSEL_TEST_DATA) +
+                                    "/field_to_office/check_dxf.py '" + drawing + "' '" + file + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    }
+
+    std::string Convert(const std::string& name, const State& state) {
+        std::int32_t vertices = 0;
+        KTWTaquiRequest request{Data("ktw_obs.ktw"), dir_.File(name), "DXF", false, false, ','};
+        ConvertKTWTaqui(request, state, vertices);
+        return dir_.File(name);
+    }
+
+    std::string python_;
+    TempDir dir_;
+};
+
+// The four points of ktw_obs.ktw as the drawing holds them (three decimals):
+// the station ST01, then P1, P2, P3.
+const char* const kPoints3D =
+    R"("points": [[1000, 2000.5, 100.25], [1000.123, 2000.456, -1.234], [1000.123, 2000.568, 100.5], [5, 10, 0.123]])";
+
+TEST_F(EzdxfReads, ObservationPointsIn3DWithEveryLabel) {
+    State state;
+    const std::string drawing = Convert("obs3d.dxf", state);
+    // Five labels a point.
+    Check(drawing, std::string(R"({"counts": {"POINT": 4, "TEXT": 20},
+        "layers": ["0", "No_Punto", "Coords_XY", "Coord_Z", "Codigo"], )") +
+                       kPoints3D + "}");
+}
+
+TEST_F(EzdxfReads, ObservationPointsIn2DWithoutLabels) {
+    State state;
+    state.DosTresD = 2;
+    state.Layer1Activo = state.Layer2Activo = state.Layer3Activo = state.Layer4Activo = 0;
+    const std::string drawing = Convert("obs2d.dxf", state);
+    Check(drawing, R"({"counts": {"POINT": 4}, "layers": ["0"],
+        "points": [[1000, 2000.5, 0], [1000.123, 2000.456, 0], [1000.123, 2000.568, 0], [5, 10, 0]]})");
+}
+
+TEST_F(EzdxfReads, OnePointWithItsLabelsInPlace) {
+    State state;
+    state.DosTresD = 3;
+    state.Escala = 500;
+    state.Layer2Decimales = 1;
+    std::int32_t vertices = 0;
+    const std::string drawing = dir_.File("one.dxf");
+    DXFWriter dxf(drawing, state, vertices);
+    dxf.WriteDXFPoint("P1", 100, 200, 50, "ARBOL");
+    dxf.WriteDXFFooter();
+    Check(drawing, R"({"counts": {"POINT": 1, "TEXT": 5},
+        "layers": ["0", "No_Punto", "Coords_XY", "Coord_Z", "Codigo"],
+        "points": [[100, 200, 50]],
+        "texts": [["No_Punto", "P1", 101, 200, 50, 0.65, 1],
+                  ["Coords_XY", "100.0", 93, 200, 50, 0.65, 2],
+                  ["Coords_XY", "200.0", 93, 199.125, 50, 0.65, 2],
+                  ["Coord_Z", "50.000", 101, 198.75, 50, 0.65, 3],
+                  ["Codigo", "ARBOL", 101, 197, 50, 0.65, 4]]})");
+}
+
+TEST_F(EzdxfReads, TunnelProfiles) {
+    State state;
+    state.DosTresD = 4;
+    std::int32_t vertices = 20;
+    const std::string drawing = dir_.File("tunnel.dxf");
+    DXFWriter dxf(drawing, state, vertices);
+    const std::vector<double> d1 = {-4, -4.5, 0, 4.5, 4};
+    const std::vector<double> c1 = {100, 103, 105, 103, 100};
+    const std::vector<double> d2 = {-3, 0, 3};
+    const std::vector<double> c2 = {101, 104, 101};
+    dxf.WriteDXFProfile(5, 100.1, -4, 100, "", d1, c1);
+    dxf.WriteDXFProfile(3, 1234.5, -3, 101, "", d2, c2);
+    dxf.WriteDXFFooter();
+    Check(drawing, R"({"counts": {"POLYLINE": 2, "TEXT": 40},
+        "layers": ["100_100", "1234_500"],
+        "polylines": [
+          {"layer": "100_100", "closed": true, "vertices": [[-4, 100], [-4.5, 103], [0, 105], [4.5, 103], [4, 100]]},
+          {"layer": "1234_500", "closed": true, "vertices": [[-3, 101], [0, 104], [3, 101]]}]})");
+}
+
+TEST_F(EzdxfReads, EmptyDrawing) {
+    State state;
+    std::int32_t vertices = 0;
+    const std::string drawing = dir_.File("empty.dxf");
+    DXFWriter dxf(drawing, state, vertices);
+    dxf.WriteDXFFooter();
+    Check(drawing, R"({"counts": {}})");
+}
+
+}  // namespace
