@@ -6,7 +6,8 @@
 
 #include "common/errors.h"
 
-BufferedOutput::BufferedOutput(std::string path) : path_(std::move(path)) {
+BufferedOutput::BufferedOutput(std::string path)
+    : path_(std::move(path)), buffer_(std::make_unique<char[]>(kBufferSize)) {
     // "x": never take over a file that exists, in case another program uses the name.
     for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
         tempPath_ = path_ + ".~tarsel" + std::to_string(attempt);
@@ -16,20 +17,27 @@ BufferedOutput::BufferedOutput(std::string path) : path_(std::move(path)) {
     if (file_ == nullptr) {
         throw ConversionError("No se puede crear el fichero de salida " + path_);
     }
-    buffer_.reserve(kBufferSize);
+    // Whole buffers are handed over at once; a second buffer would only copy them.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 BufferedOutput::~BufferedOutput() { Discard(); }
 
 void BufferedOutput::Flush() {
-    if (buffer_.empty()) return;
-    if (file_ == nullptr || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    if (size_ == 0) return;
+    const std::size_t size = size_;
+    size_ = 0;
+    WriteThrough(std::string_view(buffer_.get(), size));
+}
+
+void BufferedOutput::WriteThrough(std::string_view bytes) {
+    if (file_ == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         throw ConversionError("No se puede escribir en el fichero de salida " + path_);
     }
-    buffer_.clear();
 }
 
 void BufferedOutput::Commit() {
+    if (file_ == nullptr) throw ConversionError("El fichero de salida ya está cerrado: " + path_);
     Flush();
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;

@@ -4,7 +4,10 @@
 // conversion that stops half-way therefore never leaves a half-written file that
 // looks complete: the destructor removes the temporary file.
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,12 +20,17 @@ public:
     BufferedOutput& operator=(const BufferedOutput&) = delete;
 
     void Write(std::string_view bytes) {
-        if (buffer_.size() + bytes.size() > kBufferSize) Flush();
-        buffer_.append(bytes);
+        if (bytes.empty()) return;
+        if (kBufferSize - size_ < bytes.size()) {
+            Flush();
+            if (bytes.size() > kBufferSize) return WriteThrough(bytes);
+        }
+        Copy(buffer_.get() + size_, bytes.data(), bytes.size());
+        size_ += bytes.size();
     }
     void Write(char c) {
-        if (buffer_.size() + 1 > kBufferSize) Flush();
-        buffer_.push_back(c);
+        if (size_ == kBufferSize) Flush();
+        buffer_[size_++] = c;
     }
     // The text and CR LF.
     void WriteLine(std::string_view text) {
@@ -38,11 +46,37 @@ public:
 
 private:
     static constexpr std::size_t kBufferSize = 1 << 18;
+
+    // Most pieces are a few characters long: copied with fixed-size moves that
+    // may overlap, instead of a call to memcpy each.
+    static void Copy(char* to, const char* from, std::size_t n) {
+        if (n >= 8 && n <= 16) {
+            std::uint64_t head, tail;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + n - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + n - 8, &tail, 8);
+        } else if (n >= 4 && n < 8) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + n - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + n - 4, &tail, 4);
+        } else if (n < 4) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        } else {
+            std::memcpy(to, from, n);
+        }
+    }
     void Flush();
+    void WriteThrough(std::string_view bytes);
     void Discard() noexcept;
 
     std::string path_;
     std::string tempPath_;
     std::FILE* file_ = nullptr;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
 };

@@ -2,6 +2,7 @@
 // DatoCampo: one field observation (a measured point, a station set-up or a code
 // block), as the field readers decode it and the office writers write it.
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -14,9 +15,10 @@ inline constexpr std::size_t kLongitudNombre = 10;
 inline constexpr std::size_t kLongitudCodigo = 16;
 
 inline void SetFixedText(std::string& target, std::string_view value, std::size_t width) {
-    if (value.size() > width) value = value.substr(0, width);
-    target.assign(value);
-    target.append(width - value.size(), ' ');
+    // Filled in place (not assign, on which GCC 12 warns wrongly with -Wrestrict).
+    target.resize(width);
+    std::fill(target.begin(), target.end(), ' ');
+    std::copy_n(value.begin(), std::min(value.size(), width), target.begin());
 }
 
 // True when the text holds nothing but blanks (or nothing at all).

@@ -1,6 +1,5 @@
 #include "field_to_office/dxf_writer.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -10,108 +9,114 @@
 #include "common/numbers.h"
 #include "field_to_office/number_text.h"
 
+// Every group code and every value is a line of its own ending in CR LF. The
+// fixed parts of the entities are written as whole chunks.
+
 namespace {
 
-std::string DecimalsMask(std::int16_t decimals) {
-    switch (decimals) {
-        case 3: return "0.000";
-        case 2: return "0.00";
-        case 1: return "0.0";
-        default: return "0";
-    }
-}
+constexpr std::string_view kPointHead = "0\r\nPOINT\r\n8\r\n0\r\n62\r\n7\r\n10\r\n";
+constexpr std::string_view kY = "\r\n20\r\n";
+constexpr std::string_view kZ = "\r\n30\r\n";
+constexpr std::string_view kEnd = "\r\n";
+
+// The decimals of a label: 1 to 3; any other value gives none (the mask "0").
+int LabelDecimals(std::int16_t decimals) { return decimals >= 1 && decimals <= 3 ? decimals : 0; }
 
 // A value printed as a number: its Str form and a trailing blank.
 std::string PrintedNumber(double value) { return Num::Str(value) + " "; }
 
 }  // namespace
 
+std::string DXFWriter::TextHead(std::string_view layer, const std::string& color) {
+    std::string head = "0\r\nTEXT\r\n8\r\n";
+    head += layer;
+    head += "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n";
+    head += color;
+    head += "\r\n10\r\n";
+    return head;
+}
+
 DXFWriter::DXFWriter(std::string path, const State& state, std::int32_t& contadorVertices)
     : out_(std::move(path)), contadorVertices_(contadorVertices) {
     mode_ = state.DosTresD == 3 ? Mode::D3 : state.DosTresD == 4 ? Mode::Tunnel : Mode::D2;
     step_ = state.Escala / 1000.0;
-    height_ = Num::StrTrim(state.Escala * 1.3 / 1000);
-    layers_[0] = {state.Layer1Activo == 1, Cp1252::FromUtf8(state.Layer1Nombre), PrintedNumber(state.Layer1Color), {}};
-    layers_[1] = {state.Layer2Activo == 1, Cp1252::FromUtf8(state.Layer2Nombre), PrintedNumber(state.Layer2Color),
-                  DecimalsMask(state.Layer2Decimales)};
-    layers_[2] = {state.Layer3Activo == 1, Cp1252::FromUtf8(state.Layer3Nombre), PrintedNumber(state.Layer3Color),
-                  DecimalsMask(state.Layer3Decimales)};
-    layers_[3] = {state.Layer4Activo == 1, Cp1252::FromUtf8(state.Layer4Nombre), PrintedNumber(state.Layer4Color), {}};
-    Line("0");
-    Line("SECTION");
-    Line("2");
-    Line("ENTITIES");
-}
-
-void DXFWriter::NumberLine(double value, std::string_view mask) {
-    number_.clear();
-    AppendFormat(number_, value, mask, '.');
-    Line(number_);
-}
-
-void DXFWriter::Text(std::string_view layer, const std::string& color, double x, double y, double z,
-                     std::string_view text) {
-    Line("0");
-    Line("TEXT");
-    Line("8");
-    Line(layer);
-    Line("50");
-    Line("0.0");
-    Line("51");
-    Line("0.0");
-    Line("62");
-    Line(color);
-    Line("10");
-    NumberLine(x, "0.000");
-    Line("20");
-    NumberLine(y, "0.000");
-    Line("30");
-    if (mode_ == Mode::D3) {
-        NumberLine(z, "0.000");
-    } else {
-        Line("0");
+    tail_ = "\r\n40\r\n" + Num::StrTrim(state.Escala * 1.3 / 1000) + "\r\n1\r\n";
+    const std::int16_t activo[4] = {state.Layer1Activo, state.Layer2Activo, state.Layer3Activo, state.Layer4Activo};
+    const std::string* nombre[4] = {&state.Layer1Nombre, &state.Layer2Nombre, &state.Layer3Nombre,
+                                    &state.Layer4Nombre};
+    const std::int16_t color[4] = {state.Layer1Color, state.Layer2Color, state.Layer3Color, state.Layer4Color};
+    for (int i = 0; i < 4; ++i) {
+        LabelLayer& layer = layers_[i];
+        layer.activo = activo[i] == 1;
+        layer.color = PrintedNumber(color[i]);
+        // Layer names are typed in the dialog; the file holds Windows-1252 bytes.
+        layer.head = TextHead(Cp1252::FromUtf8(*nombre[i]), layer.color);
     }
-    Line("40");
-    Line(height_);
-    Line("1");
-    Line(text);
+    layers_[1].decimales = LabelDecimals(state.Layer2Decimales);
+    layers_[2].decimales = LabelDecimals(state.Layer3Decimales);
+    for (std::string* text : {&x_, &y_, &z_, &xRight_, &xLeft_, &yText_, &label_, &zLine_}) text->reserve(64);
+    out_.Write("0\r\nSECTION\r\n2\r\nENTITIES\r\n");
 }
 
-void DXFWriter::Labels(std::string_view label1, std::string_view layerOverride, double x, double y, double z,
+const std::string& DXFWriter::Number(std::string& text, double value, int decimals) {
+    text.clear();
+    AppendFixed(text, value, decimals, '.');
+    return text;
+}
+
+void DXFWriter::Coordinates(double x, double y, double z) {
+    Number(x_, x);
+    Number(y_, y);
+    Number(z_, z);
+    zLine_.clear();
+    if (mode_ == Mode::D3) {
+        zLine_ += z_;
+    } else {
+        zLine_.push_back('0');
+    }
+}
+
+void DXFWriter::PointEntity() {
+    out_.Write(kPointHead);
+    out_.Write(x_);
+    out_.Write(kY);
+    out_.Write(y_);
+    out_.Write(kZ);
+    out_.Write(zLine_);
+    out_.Write(kEnd);
+}
+
+void DXFWriter::Text(const std::string& head, const std::string& x, const std::string& y, std::string_view text) {
+    out_.Write(head);
+    out_.Write(x);
+    out_.Write(kY);
+    out_.Write(y);
+    out_.Write(kZ);
+    out_.Write(zLine_);
+    out_.Write(tail_);
+    out_.Write(text);
+    out_.Write(kEnd);
+}
+
+const std::string& DXFWriter::CoordinateLabel(const std::string& threeDecimals, double value, int decimals) {
+    return decimals == 3 ? threeDecimals : Number(label_, value, decimals);
+}
+
+void DXFWriter::Labels(const std::string* const heads[4], std::string_view label1, double x, double y, double z,
                        std::string_view codigo) {
     const double s = step_;
-    auto layer = [&](const LabelLayer& l) -> std::string_view {
-        return mode_ == Mode::Tunnel ? layerOverride : std::string_view(l.nombre);
-    };
-    if (layers_[0].activo) Text(layer(layers_[0]), layers_[0].color, x + 2 * s, y, z, label1);
+    if (layers_[0].activo || layers_[2].activo || layers_[3].activo) Number(xRight_, x + 2 * s);
+    if (layers_[0].activo) Text(*heads[0], xRight_, y_, label1);
     if (layers_[1].activo) {
-        Text(layer(layers_[1]), layers_[1].color, x - 14 * s, y, z, FormatText(x, layers_[1].mascara, '.'));
-        Text(layer(layers_[1]), layers_[1].color, x - 14 * s, y - 1.75 * s, z,
-             FormatText(y, layers_[1].mascara, '.'));
+        const int decimals = layers_[1].decimales;
+        Number(xLeft_, x - 14 * s);
+        Text(*heads[1], xLeft_, y_, CoordinateLabel(x_, x, decimals));
+        Text(*heads[1], xLeft_, Number(yText_, y - 1.75 * s), CoordinateLabel(y_, y, decimals));
     }
     if (layers_[2].activo) {
-        Text(layer(layers_[2]), layers_[2].color, x + 2 * s, y - 2.5 * s, z, FormatText(z, layers_[2].mascara, '.'));
+        Text(*heads[2], xRight_, Number(yText_, y - 2.5 * s), CoordinateLabel(z_, z, layers_[2].decimales));
     }
-    if (layers_[3].activo) Text(layer(layers_[3]), layers_[3].color, x + 2 * s, y - 6 * s, z, codigo);
-}
-
-void DXFWriter::PointEntity(double x, double y, double z) {
-    Line("0");
-    Line("POINT");
-    Line("8");
-    Line("0");
-    Line("62");
-    Line("7");
-    Line("10");
-    NumberLine(x, "0.000");
-    Line("20");
-    NumberLine(y, "0.000");
-    Line("30");
-    if (mode_ == Mode::D3) {
-        NumberLine(z, "0.000");
-    } else {
-        Line("0");
-    }
+    if (layers_[3].activo) Text(*heads[3], xRight_, Number(yText_, y - 6 * s), codigo);
 }
 
 void DXFWriter::WriteDXFPoint(std::string_view punto, double x, double y, double z, std::string_view codigo) {
@@ -120,8 +125,10 @@ void DXFWriter::WriteDXFPoint(std::string_view punto, double x, double y, double
             "Con la opción \"Perfiles Túnel\" sólo se pueden dibujar ficheros de perfiles. "
             "Elija 2D o 3D en los parámetros DXF.");
     }
-    PointEntity(x, y, z);
-    Labels(punto, {}, x, y, z, codigo);
+    const std::string* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head, &layers_[3].head};
+    Coordinates(x, y, z);
+    PointEntity();
+    Labels(heads, punto, x, y, z, codigo);
 }
 
 std::string DXFWriter::ProfileLayer(double pk) {
@@ -133,7 +140,7 @@ std::string DXFWriter::ProfileLayer(double pk) {
     const auto mm = static_cast<std::int64_t>(millimetres);
     std::int64_t metres = mm / 1000;
     std::int64_t rest = mm % 1000;
-    if (rest < 0) {  // towards minus infinity, as the whole metres of a negative chainage
+    if (rest < 0) {  // whole metres towards minus infinity, as for any negative chainage
         rest += 1000;
         metres -= 1;
     }
@@ -149,8 +156,11 @@ void DXFWriter::WriteDXFProfile(std::int16_t noPuntos, double pk, double y, doub
                                 std::span<const double> distancias, std::span<const double> cotas) {
     if (mode_ != Mode::Tunnel) {
         // A single point, whose name label is the number of points printed as a number.
-        PointEntity(pk, y, z);
-        Labels(PrintedNumber(noPuntos), {}, pk, y, z, codigo);
+        const std::string* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head,
+                                             &layers_[3].head};
+        Coordinates(pk, y, z);
+        PointEntity();
+        Labels(heads, PrintedNumber(noPuntos), pk, y, z, codigo);
         return;
     }
     const std::size_t n = noPuntos > 0 ? static_cast<std::size_t>(noPuntos) : 0;
@@ -158,51 +168,35 @@ void DXFWriter::WriteDXFProfile(std::int16_t noPuntos, double pk, double y, doub
         throw ConversionError("El perfil del P.K. " + Num::StrTrim(pk) + " no tiene los puntos que indica.");
     }
     const std::string layer = ProfileLayer(pk);
-    Line("0");
-    Line("POLYLINE");
-    Line("8");
-    Line(layer);
-    Line("62");
-    Line("7");
-    Line("66");
-    Line(Num::Str(noPuntos));
-    Line("10");
-    Line("0");
-    Line("20");
-    Line("0");
-    Line("30");
-    Line("0");
-    Line("70");
-    Line("1");
+    out_.Write("0\r\nPOLYLINE\r\n8\r\n");
+    out_.Write(layer);
+    out_.Write("\r\n62\r\n7\r\n66\r\n");
+    out_.Write(Num::Str(noPuntos));
+    out_.Write("\r\n10\r\n0\r\n20\r\n0\r\n30\r\n0\r\n70\r\n1\r\n");
     for (std::size_t i = 0; i < n; ++i) {
         if (contadorVertices_ == std::numeric_limits<std::int32_t>::max()) {
             throw ConversionError("Demasiados vértices en el dibujo DXF.");
         }
         ++contadorVertices_;
-        Line("  0");
-        Line("VERTEX");
-        Line("  5");
-        Line(std::to_string(contadorVertices_));
-        Line("  8");
-        Line("0");
-        Line("10");
-        NumberLine(distancias[i], "0.000");
-        Line("20");
-        NumberLine(cotas[i], "0.000");
-        Line("30");
-        Line("0");
+        out_.Write("  0\r\nVERTEX\r\n  5\r\n");
+        out_.Write(std::to_string(contadorVertices_));
+        out_.Write("\r\n  8\r\n0\r\n10\r\n");
+        out_.Write(Number(x_, distancias[i]));
+        out_.Write(kY);
+        out_.Write(Number(y_, cotas[i]));
+        out_.Write("\r\n30\r\n0\r\n");
     }
-    Line(" 0");
-    Line("SEQEND");
+    out_.Write(" 0\r\nSEQEND\r\n");
+    // Every label of the profile goes on the profile's layer.
+    for (int k = 0; k < 4; ++k) profileHeads_[k] = TextHead(layer, layers_[k].color);
+    const std::string* const heads[4] = {&profileHeads_[0], &profileHeads_[1], &profileHeads_[2], &profileHeads_[3]};
     for (std::size_t i = 0; i < n; ++i) {
-        Labels(PrintedNumber(static_cast<double>(i + 1)), layer, distancias[i], cotas[i], cotas[i], codigo);
+        Coordinates(distancias[i], cotas[i], cotas[i]);
+        Labels(heads, PrintedNumber(static_cast<double>(i + 1)), distancias[i], cotas[i], cotas[i], codigo);
     }
 }
 
 void DXFWriter::WriteDXFFooter() {
-    Line(" 0");
-    Line("ENDSEC");
-    Line("0");
-    Line("EOF");
+    out_.Write(" 0\r\nENDSEC\r\n0\r\nEOF\r\n");
     out_.Commit();
 }

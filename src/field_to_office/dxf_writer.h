@@ -47,24 +47,34 @@ public:
 private:
     struct LabelLayer {
         bool activo;
-        std::string nombre;  // Windows-1252 bytes, as written in the file
-        std::string color;   // the colour line, printed as a number: " 1 "
-        std::string mascara;
+        std::string color;  // the colour line, printed as a number: " 1 "
+        int decimales;      // labels of layers 2 and 3: decimals of their texts
+        std::string head;   // a TEXT entity on this layer up to its x value
     };
     enum class Mode { D2, D3, Tunnel };
 
-    void Line(std::string_view text) { out_.WriteLine(text); }
-    void NumberLine(double value, std::string_view mask);
-    void PointEntity(double x, double y, double z);
-    void Text(std::string_view layer, const std::string& color, double x, double y, double z, std::string_view text);
-    void Labels(std::string_view label1, std::string_view layerOverride, double x, double y, double z,
+    // Format(value, "0.000") with a point, into one of the writer's texts.
+    const std::string& Number(std::string& text, double value, int decimals = 3);
+    // x_, y_ and z_: the coordinates of the point being written, to three decimals.
+    void Coordinates(double x, double y, double z);
+    void PointEntity();
+    void Text(const std::string& head, const std::string& x, const std::string& y, std::string_view text);
+    // The labels of the point whose coordinates are in x_, y_, z_; heads: the TEXT
+    // heads of the four label layers.
+    void Labels(const std::string* const heads[4], std::string_view label1, double x, double y, double z,
                 std::string_view codigo);
+    // A coordinate label: the text of the point's coordinate when it has three decimals.
+    const std::string& CoordinateLabel(const std::string& threeDecimals, double value, int decimals);
+    static std::string TextHead(std::string_view layer, const std::string& color);
 
     BufferedOutput out_;
     std::int32_t& contadorVertices_;
     Mode mode_;
-    double step_;         // Escala / 1000
-    std::string height_;  // text height line
+    double step_;       // Escala / 1000
+    std::string tail_;  // from the end of a TEXT's z line to its text: height and code 1
     LabelLayer layers_[4];
-    std::string number_;  // scratch for number lines
+    // The texts of one point's numbers, kept to reuse their storage.
+    std::string x_, y_, z_, xRight_, xLeft_, yText_, label_;
+    std::string zLine_;  // the z line of the point and its labels: z_ in 3D, "0" otherwise
+    std::string profileHeads_[4];
 };

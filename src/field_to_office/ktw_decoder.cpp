@@ -18,9 +18,41 @@ std::string_view DataText(std::string_view data) {
     return data.substr(first);
 }
 
+// Eight characters as a number when all are digits: the eight digit values are
+// checked and combined in one 64-bit word (bytes in file order, the first the
+// most significant), which is most of the work of reading a KTW file.
+bool EightDigits(const char* p, std::uint64_t& number) {
+    // The first character in the lowest byte, whatever the machine's byte order
+    // (a little-endian machine makes this one load).
+    const auto byte = [p](int i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])); };
+    std::uint64_t x = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24 | byte(4) << 32 | byte(5) << 40 |
+                      byte(6) << 48 | byte(7) << 56;
+    // Every byte 0x30-0x39: high nibble 3, and adding 6 keeps it below 0x40.
+    const std::uint64_t high = x & 0xF0F0F0F0F0F0F0F0ULL;
+    const std::uint64_t carried = ((x + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4;
+    if ((high | carried) != 0x3333333333333333ULL) return false;
+    x -= 0x3030303030303030ULL;
+    x = x * 10 + (x >> 8);  // pairs of digits
+    x = (((x & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+         (((x >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+        32;
+    number = x;
+    return true;
+}
+
 // The digits as a whole number; false when a character is not a digit. At most
 // 18 digits, so that the number stays exact.
 bool WholeDigits(std::string_view digits, std::int64_t& number) {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+    if (digits.size() == 8 && EightDigits(digits.data(), low)) {
+        number = static_cast<std::int64_t>(low);
+        return true;
+    }
+    if (digits.size() == 16 && EightDigits(digits.data(), high) && EightDigits(digits.data() + 8, low)) {
+        number = static_cast<std::int64_t>(high * 100000000ULL + low);
+        return true;
+    }
     number = 0;
     if (digits.size() > 18) return false;
     for (char c : digits) {
@@ -34,9 +66,13 @@ bool WholeDigits(std::string_view digits, std::int64_t& number) {
 // one digit that is not used. The sign and the unit digit do not take part.
 double DataAngle(std::string_view data) {
     const std::size_t wholeDigits = data.size() - 5;
+    std::int64_t digits = 0;
+    if (WholeDigits(data, digits)) {
+        // One correctly rounded division: the same double as reading "whole.dddd".
+        return static_cast<double>(digits / 10) / 10000.0;
+    }
     std::int64_t tenThousandths = 0;
     if (WholeDigits(data.substr(0, wholeDigits + 4), tenThousandths)) {
-        // One correctly rounded division: the same double as reading "whole.dddd".
         return static_cast<double>(tenThousandths) / 10000.0;
     }
     std::array<char, 24> text{};
@@ -60,6 +96,12 @@ double SignedValue(std::string_view signedData) {
     return Num::Val(signedData);
 }
 
+void SetUnit(KTWDecoderState& state, std::int32_t divisor, const char* mask) {
+    if (state.DivisorUnidad == divisor) return;  // the same unit as the word before
+    state.DivisorUnidad = divisor;
+    state.MascaraUnidad = mask;
+}
+
 // Sets divisor and mask from a length word's unit digit. Feet are not converted:
 // "1" and "7" read like "0" and "6". An unknown digit keeps what an earlier word
 // set; before any known digit it means millimetres, so that the value is defined.
@@ -67,23 +109,17 @@ void TakeUnit(char digit, KTWDecoderState& state) {
     switch (digit) {
         case '0':
         case '1':
-            state.DivisorUnidad = 1000;
-            state.MascaraUnidad = "0.000";
+            SetUnit(state, 1000, "0.000");
             break;
         case '6':
         case '7':
-            state.DivisorUnidad = 10000;
-            state.MascaraUnidad = "0.0000";
+            SetUnit(state, 10000, "0.0000");
             break;
         case '8':
-            state.DivisorUnidad = 100000;
-            state.MascaraUnidad = "0.00000";
+            SetUnit(state, 100000, "0.00000");
             break;
         default:
-            if (state.DivisorUnidad == 0) {
-                state.DivisorUnidad = 1000;
-                state.MascaraUnidad = "0.000";
-            }
+            if (state.DivisorUnidad == 0) SetUnit(state, 1000, "0.000");
             break;
     }
 }

@@ -22,7 +22,14 @@ bool LineInput::Fill() {
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    if (end_ == buffer_.size()) {
+        // A text file of the field has short lines; a "line" this long is a file of
+        // another kind, and reading it whole would take memory without end.
+        if (buffer_.size() >= kLongestLine) {
+            throw ConversionError("El fichero de entrada no es un fichero de texto: " + path_);
+        }
+        buffer_.resize(buffer_.size() * 2);
+    }
     const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
     if (got == 0) {
         if (std::ferror(file_)) throw ConversionError("No se puede leer el fichero de entrada " + path_);

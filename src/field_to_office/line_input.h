@@ -2,6 +2,7 @@
 // Reads a text file line by line through one buffer, for files of any size: the
 // memory used is the buffer and the longest line. Lines end with CR LF or LF; the
 // line end is not part of the line. A last line without a line end still counts.
+// Lines longer than kLongestLine are refused.
 
 #include <cstdio>
 #include <string>
@@ -21,6 +22,9 @@ public:
     bool Next(std::string_view& line);
     // Bytes read so far.
     std::size_t BytesRead() const { return bytesRead_; }
+
+    // Longest line read; a longer one is refused (ConversionError).
+    static constexpr std::size_t kLongestLine = std::size_t{1} << 24;
 
 private:
     bool Fill();

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <stdexcept>
 
 #include "common/numbers.h"
 
@@ -30,32 +32,61 @@ bool AppendPlain(std::string& out, double value, int decimals, char separator) {
     const double product = magnitude * scale;
     // Below 2^52 every double has a fraction resolution of at least one half.
     if (!(product < 4503599627370496.0)) return false;
-    // product + error is exactly magnitude * scale (scale is exact, fma rounds once).
-    const double error = std::fma(magnitude, scale, -product);
-    const double whole = std::floor(product);
+    // Below 2^52 and not negative: the whole part is the truncated integer.
+    const auto truncated = static_cast<std::uint64_t>(product);
+    const auto whole = static_cast<double>(truncated);
     const double fraction = product - whole;  // exact
-    // |error| is below half a unit of product, so only an exact half of product
-    // leaves the decision to the error's sign; an exact tie goes away from zero.
-    const bool up = fraction > 0.5 || (fraction == 0.5 && error >= 0);
-    const double rounded = up ? whole + 1 : whole;
-    auto n = static_cast<std::uint64_t>(rounded);
+    // The rounding error of the product is below half a unit of it, so only a
+    // product that is exactly a half leaves the decision to that error's sign
+    // (product + error is exactly magnitude * scale: the scale is exact and fma
+    // rounds once); an exact tie goes away from zero.
+    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fma(magnitude, scale, -product) >= 0);
+    auto n = up ? truncated + 1 : truncated;
+    const bool zero = n == 0;
 
-    std::array<char, 32> digits{};
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    while (count < static_cast<std::size_t>(decimals) + 1) digits[count++] = '0';
-    if (value < 0 && rounded != 0) out.push_back('-');
-    for (std::size_t i = count; i-- > 0;) {
-        out.push_back(digits[i]);
-        if (i == static_cast<std::size_t>(decimals) && decimals > 0) out.push_back(separator);
+    // Digits from the right, two at a time: the decimals, the separator, the whole
+    // part, the sign.
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    std::array<char, 40> text{};
+    std::size_t start = text.size();
+    int left = decimals;
+    while (left >= 2) {
+        const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
+        n /= 100;
+        text[--start] = kPairs[pair + 1];
+        text[--start] = kPairs[pair];
+        left -= 2;
     }
+    if (left == 1) {
+        text[--start] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    if (decimals > 0) text[--start] = separator;
+    const std::size_t wholeEnd = start;
+    while (n >= 10) {
+        const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
+        n /= 100;
+        text[--start] = kPairs[pair + 1];
+        text[--start] = kPairs[pair];
+    }
+    if (n > 0 || start == wholeEnd) text[--start] = static_cast<char>('0' + n);
+    if (value < 0 && !zero) text[--start] = '-';
+    out.append(text.data() + start, text.size() - start);
     return true;
 }
 
 }  // namespace
+
+void AppendFixed(std::string& out, double value, int decimals, char decimalSeparator) {
+    static constexpr std::string_view kMasks[] = {"0", "0.0", "0.00", "0.000", "0.0000", "0.00000"};
+    if (decimals < 0 || decimals > 5) throw std::invalid_argument("AppendFixed: decimales fuera de rango");
+    if (!AppendPlain(out, value, decimals, decimalSeparator)) {
+        out += Num::Format(value, kMasks[decimals], decimalSeparator);
+    }
+}
 
 void AppendFormat(std::string& out, double value, std::string_view mask, char decimalSeparator) {
     if (!mask.empty()) {

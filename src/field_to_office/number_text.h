@@ -9,3 +9,6 @@
 // zero before the point below 1, no leading blank ("0.5", "-12.25", "0").
 void AppendFormat(std::string& out, double value, std::string_view mask, char decimalSeparator);
 std::string FormatText(double value, std::string_view mask, char decimalSeparator);
+
+// Format with the mask "0" (decimals 0) or "0." and that many "0" (1 to 5).
+void AppendFixed(std::string& out, double value, int decimals, char decimalSeparator);

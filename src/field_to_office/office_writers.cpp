@@ -74,6 +74,12 @@ void OfficeLineWriter::ZoneText(std::string_view bytes, std::string_view suffix)
     print_.Text(scratch_);
 }
 
+const std::string& OfficeLineWriter::Formatted(double value, std::string_view mask) {
+    number_.clear();
+    AppendFormat(number_, value, mask, sep_);
+    return number_;
+}
+
 void OfficeLineWriter::EndZoneLine(BufferedOutput& out) {
     if (printNonAscii_) {
         out.WriteLine(Cp1252::FromUtf8(print_.Current()));
@@ -107,7 +113,7 @@ void OfficeLineWriter::Write(KTWDecoderState& state, BufferedOutput& out) {
     }
 }
 
-void OfficeLineWriter::Analysis(KTWDecoderState& state, BufferedOutput& out) {
+void OfficeLineWriter::Analysis(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
     ZoneText(d.Punto, " ");
     for (double value : {state.Pk, state.DistanciaEje, state.DistanciaTunel, d.X, d.Y, d.Z}) {
@@ -122,11 +128,11 @@ void OfficeLineWriter::Estandar(const KTWDecoderState& state, BufferedOutput& ou
     const TDatoCampo& d = state.DatoCampo;
     const std::string& m = state.MascaraUnidad;
     ZoneText(d.Punto);
-    print_.Zone().Text(FormatText(d.Hz, "0.0000", sep_));
-    print_.Zone().Text(FormatText(d.V, "0.0000", sep_));
-    print_.Zone().Text(FormatText(d.DistGeometrica, m, sep_));
-    print_.Zone().Text(FormatText(d.AlturaInstrumento, m, sep_));
-    print_.Zone().Text(FormatText(d.AlturaPrisma, m, sep_));
+    print_.Zone().Text(Formatted(d.Hz, "0.0000"));
+    print_.Zone().Text(Formatted(d.V, "0.0000"));
+    print_.Zone().Text(Formatted(d.DistGeometrica, m));
+    print_.Zone().Text(Formatted(d.AlturaInstrumento, m));
+    print_.Zone().Text(Formatted(d.AlturaPrisma, m));
     EndZoneLine(out);
 }
 

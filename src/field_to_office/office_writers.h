@@ -45,7 +45,7 @@ public:
     void Write(KTWDecoderState& state, BufferedOutput& out);
 
 private:
-    void Analysis(KTWDecoderState& state, BufferedOutput& out);
+    void Analysis(const KTWDecoderState& state, BufferedOutput& out);
     void Estandar(const KTWDecoderState& state, BufferedOutput& out);
     void ModeloDigital(KTWDecoderState& state, BufferedOutput& out);
     void Brennsoft(const KTWDecoderState& state, BufferedOutput& out);
@@ -57,6 +57,8 @@ private:
     // go in as UTF-8 and the finished line goes out as bytes again.
     void ZoneText(std::string_view bytes, std::string_view suffix = {});
     void EndZoneLine(BufferedOutput& out);
+    // Format with the regional separator, into a text the writer keeps.
+    const std::string& Formatted(double value, std::string_view mask);
 
     OfficeFilter filter_;
     bool analisis_;
@@ -70,4 +72,5 @@ private:
     std::string line_;
     std::string field_;
     std::string scratch_;
+    std::string number_;
 };
