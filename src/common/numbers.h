@@ -30,8 +30,18 @@ std::string StrTrim(double value);
 // separator. "0" places are always written, "#" places only when they carry a digit
 // (so "#####.####" writes 3 as "3." and 0.5 as ".5"). Halves of the exact decimal
 // value round away from zero; a value that rounds to zero has no minus sign. Any mask
-// character other than "0", "#" and one "." throws std::invalid_argument.
+// character other than "0", "#" and one "." throws std::invalid_argument. An empty
+// mask gives the general form: up to 15 significant digits, a zero before the point
+// below 1, no leading blank ("0.5", "-12.25", "0").
 std::string Format(double value, std::string_view mask, char decimalSeparator);
+// The same, appended to a text being built (no allocation for the plain masks).
+void AppendFormat(std::string& out, double value, std::string_view mask, char decimalSeparator);
+
+namespace detail {
+// Format through the exact decimal expansion of the double; Format takes a faster
+// road for the plain masks "0" .. "0.00000" that gives the same texts.
+std::string FormatExact(double value, std::string_view mask, char decimalSeparator);
+}  // namespace detail
 
 // Rounds to the nearest integer, halves to the even one (CInt, CLng).
 double RoundHalfEven(double value);

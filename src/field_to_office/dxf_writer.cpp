@@ -7,7 +7,6 @@
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/numbers.h"
-#include "field_to_office/number_text.h"
 
 // Every group code and every value is a line of its own ending in CR LF. The
 // fixed parts of the entities are written as whole chunks.
@@ -59,8 +58,9 @@ DXFWriter::DXFWriter(std::string path, const State& state, std::int32_t& contado
 }
 
 const std::string& DXFWriter::Number(std::string& text, double value, int decimals) {
+    static constexpr std::string_view kMasks[] = {"0", "0.0", "0.00", "0.000"};
     text.clear();
-    AppendFixed(text, value, decimals, '.');
+    Num::AppendFormat(text, value, kMasks[decimals >= 0 && decimals <= 3 ? decimals : 0], '.');
     return text;
 }
 

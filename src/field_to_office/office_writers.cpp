@@ -5,7 +5,6 @@
 #include "common/cp1252.h"
 #include "common/numbers.h"
 #include "field_to_office/convert_fields.h"
-#include "field_to_office/number_text.h"
 
 namespace {
 
@@ -76,7 +75,7 @@ void OfficeLineWriter::ZoneText(std::string_view bytes, std::string_view suffix)
 
 const std::string& OfficeLineWriter::Formatted(double value, std::string_view mask) {
     number_.clear();
-    AppendFormat(number_, value, mask, sep_);
+    Num::AppendFormat(number_, value, mask, sep_);
     return number_;
 }
 
@@ -168,11 +167,11 @@ void OfficeLineWriter::Brennsoft(const KTWDecoderState& state, BufferedOutput& o
     const std::string& m = state.MascaraUnidad;
     line_.assign(d.Punto);
     line_ += " , ";
-    AppendFormat(line_, d.X, m, sep_);
+    Num::AppendFormat(line_, d.X, m, sep_);
     line_ += " , ";
-    AppendFormat(line_, d.Y, m, sep_);
+    Num::AppendFormat(line_, d.Y, m, sep_);
     line_ += " , ";
-    AppendFormat(line_, d.Z, m, sep_);
+    Num::AppendFormat(line_, d.Z, m, sep_);
     if (!IsBlankText(d.Codigo1)) {
         line_ += " , ";
         line_ += d.Codigo1;
@@ -188,15 +187,15 @@ void OfficeLineWriter::Topcal(const KTWDecoderState& state, BufferedOutput& out)
     line_ += ' ';
     line_ += d.Punto;
     line_ += ' ';
-    AppendFormat(line_, d.Hz, "0.0000", sep_);
+    Num::AppendFormat(line_, d.Hz, "0.0000", sep_);
     line_ += ' ';
-    AppendFormat(line_, d.V, "0.0000", sep_);
+    Num::AppendFormat(line_, d.V, "0.0000", sep_);
     line_ += ' ';
-    AppendFormat(line_, d.DistGeometrica, m, sep_);
+    Num::AppendFormat(line_, d.DistGeometrica, m, sep_);
     line_ += ' ';
-    AppendFormat(line_, d.AlturaInstrumento, m, sep_);
+    Num::AppendFormat(line_, d.AlturaInstrumento, m, sep_);
     line_ += ' ';
-    AppendFormat(line_, d.AlturaPrisma, m, sep_);
+    Num::AppendFormat(line_, d.AlturaPrisma, m, sep_);
     out.WriteLine(line_);
 }
 
@@ -207,7 +206,7 @@ void OfficeLineWriter::TCP(KTWDecoderState& state, BufferedOutput& out) {
         line_.assign("S ");
         line_ += Trim(d.Estacion);
         line_ += ' ';
-        AppendFormat(line_, d.AlturaInstrumento, "0.000", sep_);
+        Num::AppendFormat(line_, d.AlturaInstrumento, "0.000", sep_);
         line_ += " 0.0000";
         state.NuevaEstacion = false;
         out.WriteLine(line_);
@@ -220,13 +219,13 @@ void OfficeLineWriter::TCP(KTWDecoderState& state, BufferedOutput& out) {
     line_.assign(edge ? "E " : "P ");
     line_ += Trim(d.Punto);
     line_ += ' ';
-    AppendFormat(line_, d.Hz, "0.0000", sep_);
+    Num::AppendFormat(line_, d.Hz, "0.0000", sep_);
     line_ += ' ';
-    AppendFormat(line_, d.V, "0.0000", sep_);
+    Num::AppendFormat(line_, d.V, "0.0000", sep_);
     line_ += ' ';
-    AppendFormat(line_, d.DistHorizontal, "0.000", sep_);
+    Num::AppendFormat(line_, d.DistHorizontal, "0.000", sep_);
     line_ += ' ';
-    AppendFormat(line_, d.AlturaPrisma, "0.000", sep_);
+    Num::AppendFormat(line_, d.AlturaPrisma, "0.000", sep_);
     line_ += ' ';
     if (!codigo.empty()) {
         line_ += codigo;
