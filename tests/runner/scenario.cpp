@@ -126,6 +126,11 @@ private:
                 arg.replace(at, 4, desktop_.ExecutableFolder());
                 at += desktop_.ExecutableFolder().size();
             }
+            const std::string tests = TARSEL_TEST_DATA;
+            for (size_t at = arg.find("$TESTS"); at != std::string::npos; at = arg.find("$TESTS", at)) {
+                arg.replace(at, 6, tests);
+                at += tests.size();
+            }
         }
         return step;
     }
@@ -183,6 +188,9 @@ private:
         } else if (v == "file") {
             Need(step, 1);
             testing_support::WriteBytes(Path(a[0]), Join(a, 1));
+        } else if (v == "copy") {
+            Need(step, 2);
+            testing_support::WriteBytes(Path(a[1]), testing_support::ReadBytes(Path(a[0])));
         } else if (v == "filehex") {
             Need(step, 1);
             testing_support::WriteBytes(Path(a[0]), FromHex(Join(a, 1), step.line));
@@ -359,6 +367,19 @@ private:
                 while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
                 Fail(step, "file " + a[1] + " differs at byte " + std::to_string(at) + ": expected \"" +
                                Escape(expected.substr(at, 40)) + "\", got \"" + Escape(actual.substr(at, 40)) + "\"");
+            }
+            ++checks_;
+        } else if (what == "sameas") {
+            Need(step, 3);
+            if (!std::filesystem::exists(Path(a[1]))) Fail(step, "file " + a[1] + " does not exist");
+            std::string actual = testing_support::ReadBytes(Path(a[1]));
+            std::string expected = testing_support::ReadBytes(Path(a[2]));
+            if (actual != expected) {
+                size_t at = 0;
+                while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+                Fail(step, "file " + a[1] + " differs from " + a[2] + " at byte " + std::to_string(at) +
+                               ": expected \"" + Escape(expected.substr(at, 40)) + "\", got \"" +
+                               Escape(actual.substr(at, 40)) + "\"");
             }
             ++checks_;
         } else if (what == "nofile") {
