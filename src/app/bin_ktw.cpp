@@ -69,19 +69,15 @@ Bin_KTW::Bin_KTW(Context& ctx)
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
 
-    Help(Command1, "Seguir con la transformación");
-    Help(Command2, "Salir del programa");
-    Help(Option1, "Transformar datos del campo a un formato ASCII");
-    Help(Option2, "Transformar los datos al formato de campo");
-    Help(Option3, "Transformar datos en el formato del Sistema Tarsel (Equipos KR500)");
-    Help(Option4, "Transformar datos en el formato KTW de Quelna");
-    Help(Option5, "Transformar datos en el formato del Sistema Tarsel (Equipos KR600)");
-    Help(Option6, "Transformar datos en el formato del programa Corvana");
+    platform::ShowHelpOnMouseMove(Command1, Text1, "Seguir con la transformación");
+    platform::ShowHelpOnMouseMove(Command2, Text1, "Salir del programa");
+    platform::ShowHelpOnMouseMove(Option1, Text1, "Transformar datos del campo a un formato ASCII");
+    platform::ShowHelpOnMouseMove(Option2, Text1, "Transformar los datos al formato de campo");
+    platform::ShowHelpOnMouseMove(Option3, Text1, "Transformar datos en el formato del Sistema Tarsel (Equipos KR500)");
+    platform::ShowHelpOnMouseMove(Option4, Text1, "Transformar datos en el formato KTW de Quelna");
+    platform::ShowHelpOnMouseMove(Option5, Text1, "Transformar datos en el formato del Sistema Tarsel (Equipos KR600)");
+    platform::ShowHelpOnMouseMove(Option6, Text1, "Transformar datos en el formato del programa Corvana");
     MouseMove = [this] { Text1.SetText("Elegir el formato de los de datos a transformar"); };
-}
-
-void Bin_KTW::Help(platform::Control& control, const char* text) {
-    control.MouseMove = [this, text] { Text1.SetText(text); };
 }
 
 void Bin_KTW::Form_Load() {

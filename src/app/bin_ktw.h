@@ -35,7 +35,6 @@ public:
     void Command3_Click();
 
 private:
-    void Help(platform::Control& control, const char* text);
     Context& ctx_;
 };
 

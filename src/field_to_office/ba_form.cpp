@@ -61,21 +61,17 @@ ba_form::ba_form(Context& ctx)
     Command5.Click = [this] { Command5_Click(); };
     Command6.Click = [this] { Command6_Click(); };
 
-    Help(camb_ent, "Introduzca el nombre del fichero a transformar");
-    Help(camb_sal, "Introduzca el nombre del fichero que desee crear");
-    Help(Command1, "Editar un filtro de datos existente");
-    Help(Command3, "Vuelve a la pantalla de inicio");
-    Help(Command4, "Ayuda Binario -> ASCII");
-    Help(Command5, "Crear un filtro de datos nuevo");
-    Help(Command6, "Borrar un filtro de datos existente");
-    Help(Frame1, "Seleccione el filtro de datos");
+    platform::ShowHelpOnMouseMove(camb_ent, Text1, "Introduzca el nombre del fichero a transformar");
+    platform::ShowHelpOnMouseMove(camb_sal, Text1, "Introduzca el nombre del fichero que desee crear");
+    platform::ShowHelpOnMouseMove(Command1, Text1, "Editar un filtro de datos existente");
+    platform::ShowHelpOnMouseMove(Command3, Text1, "Vuelve a la pantalla de inicio");
+    platform::ShowHelpOnMouseMove(Command4, Text1, "Ayuda Binario -> ASCII");
+    platform::ShowHelpOnMouseMove(Command5, Text1, "Crear un filtro de datos nuevo");
+    platform::ShowHelpOnMouseMove(Command6, Text1, "Borrar un filtro de datos existente");
+    platform::ShowHelpOnMouseMove(Frame1, Text1, "Seleccione el filtro de datos");
     MouseMove = [this] { Text1.SetText("Transformación Binario -> ASCII"); };
 
     InstallConverters(*this);
-}
-
-void ba_form::Help(platform::Control& control, const char* text) {
-    control.MouseMove = [this, text] { Text1.SetText(text); };
 }
 
 void ba_form::Form_Load() {

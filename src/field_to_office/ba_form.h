@@ -78,7 +78,6 @@ public:
     bool HasConverter(Converter converter) const;
 
 private:
-    void Help(platform::Control& control, const char* text);
     // Runs the converter; false when it failed (the failure has been shown).
     bool RunConverter(Converter converter);
     void Refuse(const std::string& text, int style, const std::string& title);

@@ -31,8 +31,8 @@ ab_form::ab_form(Context& ctx)
     Command3.Click = [this] { Command3_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     MouseMove = [this] { Text1.SetText("Transformación ASCII -> Binario"); };
-    Frame4.MouseMove = [this] { Text1.SetText("Seleccione el formato de entrada"); };
-    Command3.MouseMove = [this] { Text1.SetText("Vuelve a la pantalla de inicio"); };
+    platform::ShowHelpOnMouseMove(Frame4, Text1, "Seleccione el formato de entrada");
+    platform::ShowHelpOnMouseMove(Command3, Text1, "Vuelve a la pantalla de inicio");
 }
 
 void ab_form::Form_Load() {

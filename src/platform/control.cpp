@@ -176,4 +176,8 @@ void ListControl::SyncText() {
     Control::SetCaption(listIndex_ >= 0 ? items_[static_cast<size_t>(listIndex_)] : std::string());
 }
 
+void ShowHelpOnMouseMove(Control& control, TextBox& helpLine, std::string text) {
+    control.MouseMove = [&helpLine, text = std::move(text)] { helpLine.SetText(text); };
+}
+
 }  // namespace platform

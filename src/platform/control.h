@@ -190,4 +190,7 @@ public:
     ListBox(std::string name, Control* container) : ListControl(ControlKind::ListBox, std::move(name), container) {}
 };
 
+// Moving the mouse over the control writes a fixed sentence into a window's help line.
+void ShowHelpOnMouseMove(Control& control, TextBox& helpLine, std::string text);
+
 }  // namespace platform
