@@ -7,6 +7,7 @@
 #include "field_to_office/ba_file_names.h"
 #include "field_to_office/ba_file_types.h"
 #include "field_to_office/converters.h"
+#include "field_to_office/dxf_writer.h"
 
 namespace {
 
@@ -214,6 +215,11 @@ void ba_form::B_A_Transform_Click() {
             state.CancelarDXF = 0;
             return;
         }
+        // Known before anything is deleted: tunnel profiles need a profile converter.
+        const bool profiles = decision.converter == Converter::B_A_Perfiles ||
+                              decision.converter == Converter::KTW_A_Perfiles ||
+                              decision.converter == Converter::Multi_Piste_Perfiles;
+        if (state.DosTresD == 4 && !profiles) return Refuse(kTunelSoloPerfiles, 48, kTitle);
         desktop.SetMousePointer(platform::kHourglass);
     }
 

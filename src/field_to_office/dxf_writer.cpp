@@ -121,9 +121,7 @@ void DXFWriter::Labels(const std::string* const heads[4], std::string_view label
 
 void DXFWriter::WriteDXFPoint(std::string_view punto, double x, double y, double z, std::string_view codigo) {
     if (mode_ == Mode::Tunnel) {
-        throw ConversionError(
-            "Con la opción \"Perfiles Túnel\" sólo se pueden dibujar ficheros de perfiles. "
-            "Elija 2D o 3D en los parámetros DXF.");
+        throw ConversionError(kTunelSoloPerfiles);
     }
     const std::string* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head, &layers_[3].head};
     Coordinates(x, y, z);

@@ -17,6 +17,11 @@
 
 struct State;
 
+// Tunnel profiles ("dos_tres_d" 4) draw profile files only; point data has no profile.
+inline constexpr const char* kTunelSoloPerfiles =
+    "Con la opción \"Perfiles Túnel\" sólo se pueden dibujar ficheros de perfiles. "
+    "Elija 2D o 3D en los parámetros DXF.";
+
 class DXFWriter {
 public:
     // Creates the drawing at `path` and writes its header lines. Takes the DXF
