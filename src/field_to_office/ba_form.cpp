@@ -81,22 +81,19 @@ void ba_form::Form_Load() {
 
     State& state = ctx_.state;
     Combo1.Clear();
-    std::int16_t standard = 0;
-    for (int n = 1; n <= 50; ++n) {
-        std::string name = ctx_.GetSetting("filtros", FilterKey(n));
-        if (name.empty()) break;
-        Combo1.AddItem(std::move(name));
-        ++standard;
-    }
-    state.NumFiltrosEstandar = standard;
-    std::int16_t user = 0;
-    for (int n = 51; n <= 99; ++n) {
-        std::string name = ctx_.GetSetting("filtros", FilterKey(n));
-        if (name.empty()) break;
-        Combo1.AddItem(std::move(name));
-        ++user;
-    }
-    state.NumFiltrosUsuario = user;
+    // Filter names from the first key on, up to the first empty one; returns how many.
+    const auto addFilters = [this](int first, int last) {
+        std::int16_t added = 0;
+        for (int n = first; n <= last; ++n) {
+            std::string name = ctx_.GetSetting("filtros", FilterKey(n));
+            if (name.empty()) break;
+            Combo1.AddItem(std::move(name));
+            ++added;
+        }
+        return added;
+    };
+    state.NumFiltrosEstandar = addFilters(1, 50);
+    state.NumFiltrosUsuario = addFilters(51, 99);
 
     Combo1.SetListIndex(0);
 
