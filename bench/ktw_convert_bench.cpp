@@ -12,7 +12,7 @@
 
 #include "app/state.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
-#include "field_to_office/line_input.h"
+#include "common/line_input.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "field_to_office/buffered_output.h"
+#include "common/buffered_output.h"
 
 struct State;
 

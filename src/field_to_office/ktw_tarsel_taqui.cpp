@@ -6,10 +6,10 @@
 #include "app/state.h"
 #include "common/errors.h"
 #include "field_to_office/ba_form.h"
-#include "field_to_office/buffered_output.h"
+#include "common/buffered_output.h"
 #include "field_to_office/dxf_writer.h"
 #include "field_to_office/ktw_decoder.h"
-#include "field_to_office/line_input.h"
+#include "common/line_input.h"
 #include "field_to_office/office_writers.h"
 
 void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::int32_t& contadorVertices) {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/print_line.h"
-#include "field_to_office/buffered_output.h"
+#include "common/buffered_output.h"
 #include "field_to_office/ktw_decoder.h"
 
 enum class OfficeFilter {

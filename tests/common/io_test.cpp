@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "field_to_office/buffered_output.h"
-#include "field_to_office/line_input.h"
+#include "common/buffered_output.h"
+#include "common/line_input.h"
 #include "support/files.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "field_to_office/line_input.h"
+#include "common/line_input.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "field_to_office/buffered_output.h"
+#include "common/buffered_output.h"
 
 #include <cerrno>
 #include <filesystem>
