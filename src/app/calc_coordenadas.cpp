@@ -1,7 +1,5 @@
 #include "app/calc_coordenadas.h"
 
-#include <cmath>
-
 #include "common/gm_base.h"
 #include "common/gm_clothoid.h"
 #include "common/gm_plane.h"
@@ -50,15 +48,7 @@ void CalcCoordenadas::Calcular_Click() {
         } else if (element.Parametro == 0) {
             point = GM::Punto_En_Curva(length, element);
         } else {
-            // A clothoid runs from the given radius down to a straight, or, with the
-            // marker radius, up from a straight; the point is taken at the length.
-            const double marker = 0.001;
-            if (std::abs(element.Radio) != marker) {
-                element.Longitud = GM::Dividir(element.Parametro * element.Parametro, std::abs(element.Radio));
-            }
-            auto found = GM::Intentar_Punto_En_Clotoide(length, 0, element);
-            if (!found) throw GM::ArithmeticError(GM::kArgumentoNoValido);
-            point = *found;
+            point = GM::Punto_En_Espiral(length, element);
         }
     } catch (const std::exception& error) {
         ctx_.desktop.MsgBox(std::string("No se puede calcular el punto: ") + error.what(), platform::mb::Critical,

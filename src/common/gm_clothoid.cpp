@@ -68,6 +68,25 @@ TPuntoEje Punto(const TPuntoXY& p, double acimut) {
 // The marker radius +-0.001 of a spiral that starts from a straight.
 bool EsMarcaRecta(double radio) { return radio * 1000 == 1 || radio * 1000 == -1; }
 
+// The point at distance largo along the clothoid that leaves Elem's start with radius
+// Elem.Radio, its curvature falling: the origin (zero curvature) lies u0 = A^2/|R|
+// ahead of the start. u receives the point's distance back from the origin.
+TPuntoEje FinDeEspiralQueCae(const TPlanta& Elem, double largo, double& u) {
+    const double s = Elem.Radio < 0 ? -1.0 : 1.0;
+    const Espiral espiral{Elem.Parametro};
+    const double u0 = Dividir(Elem.Parametro * Elem.Parametro, std::fabs(Elem.Radio));
+    const double ao = Elem.Acimut + s * espiral.Tau(u0);
+    const auto hastaOrigen = espiral.CuerdaHasta(u0);
+    const TPuntoXY origen = Avanzar({Elem.X, Elem.Y}, ao - s * hastaOrigen.angulo, hastaOrigen.largo);
+    u = u0 - largo;
+    const auto cuerda = espiral.CuerdaHasta(std::fabs(u));
+    // Beyond the origin (u < 0) the curve turns the other way: that branch is the near
+    // one turned half a turn about the origin, so its chord leaves the origin forwards
+    // instead of backwards. The tangent angle is even in the distance.
+    const double acimutCuerda = u < 0 ? ao - s * cuerda.angulo : ao + kPi - s * cuerda.angulo;
+    return Punto(Avanzar(origen, acimutCuerda, cuerda.largo), ao - s * espiral.Tau(u));
+}
+
 }  // namespace
 
 std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, const TPlanta& Elem) {
@@ -113,15 +132,8 @@ std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, cons
     }
 
     if (siguienteRecta || rSig > std::fabs(R)) {
-        // Curvature falls along the element: the origin lies ahead of its end, and
-        // the point is the element's end.
-        const double u0 = q;
-        const double ao = az + s * espiral.Tau(u0);
-        const auto hastaOrigen = espiral.CuerdaHasta(u0);
-        const TPuntoXY origen = Avanzar(p0, ao - s * hastaOrigen.angulo, hastaOrigen.largo);
-        L = u0 - largo;
-        const auto cuerda = espiral.CuerdaHasta(L);
-        return Punto(Avanzar(origen, ao + kPi - s * cuerda.angulo, cuerda.largo), ao - s * espiral.Tau(L));
+        // Curvature falls along the element: the point is the element's end.
+        return FinDeEspiralQueCae(Elem, largo, L);
     }
 
     return std::nullopt;
@@ -129,6 +141,19 @@ std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, cons
 
 TPuntoEje Punto_En_Clotoide(double& L, double RSig, const TPlanta& Elem) {
     return Intentar_Punto_En_Clotoide(L, RSig, Elem).value_or(TPuntoEje{});
+}
+
+TPuntoEje Punto_En_Espiral(double L, const TPlanta& Elem) {
+    if (L == 0 || EsMarcaRecta(Elem.Radio)) return Punto_En_Clotoide(L, 0, Elem);
+    if (L == Dividir(Elem.Parametro * Elem.Parametro, std::fabs(Elem.Radio))) {
+        // Exactly the whole spiral: the point is its origin, where a chord from the
+        // origin has no direction; it is measured from the start instead.
+        TPlanta entera = Elem;
+        entera.Longitud = L;
+        return Punto_En_Clotoide(L, 0, entera);
+    }
+    double u = 0;
+    return FinDeEspiralQueCae(Elem, L, u);
 }
 
 }  // namespace GM

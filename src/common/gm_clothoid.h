@@ -20,7 +20,9 @@ void Integrales_Fresnel(double T, double& C, double& S);
 // radius RSig (only its magnitude is used; 0 or the marker 0.001 is a straight or
 // a spiral that starts from a straight). When the point is by construction the
 // element's end (spiral towards a straight, or an ovoid that flattens), L receives
-// the distance the point was computed at, as the callers expect. The element's radius
+// the distance the point was computed at, as the callers expect: for a flattening
+// element its distance back from the point of zero curvature, negative when the
+// element runs past that point. The element's radius
 // is the radius at its start, or the marker +-0.001 when it starts from a straight.
 // Returns nothing when the element cannot be placed: a non-marker element whose next
 // radius equals its own in magnitude. Throws ArithmeticError for a zero radius or a
@@ -29,5 +31,12 @@ std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, cons
 
 // The same, with the all-zero point when the element cannot be placed.
 TPuntoEje Punto_En_Clotoide(double& L, double RSig, const TPlanta& Elem);
+
+// The point at distance L along the clothoid of parameter Elem.Parametro that leaves
+// (Elem.X, Elem.Y) at Elem.Acimut with radius Elem.Radio, its curvature falling towards
+// a straight and, past it, turning the other way; the marker radius +-0.001 is a spiral
+// that leaves a straight, turning to the side of its sign. Elem.Longitud is not read.
+// Throws ArithmeticError for a zero radius or a zero parameter.
+TPuntoEje Punto_En_Espiral(double L, const TPlanta& Elem);
 
 }  // namespace GM

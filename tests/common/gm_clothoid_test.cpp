@@ -64,6 +64,10 @@ TEST(GmClotoide, AgreesWithIntegratedCurvature) {
         {"ovoide -250-400", -250, 200, 60, -400, 25, -1 / 250.0, 1 / a2, 60, 100},
         // A spiral towards a straight that stops short of zero curvature.
         {"corta a recta", 400, 200, 60, 0, 60, 1 / 400.0, -1 / a2, 60, 40},
+        // Longer than A^2/|R| = 99.75, outside the 0.02 window: it runs 0.25 m past
+        // zero curvature and turns the other way there.
+        {"larga a recta", 401, 200, 100, 0, 100, 1 / 401.0, -1 / a2, 100, a2 / 401 - 100},
+        {"larga a recta izquierda", -401, 200, 100, 0, 100, -1 / 401.0, 1 / a2, 100, a2 / 401 - 100},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -77,6 +81,50 @@ TEST(GmClotoide, AgreesWithIntegratedCurvature) {
         EXPECT_NEAR(p.Acimut, ref.Acimut, 1e-9);
         EXPECT_NEAR(L, c.lDevuelto, 1e-9);
     }
+}
+
+TEST(GmClotoide, ExitSpiralPastZeroCurvatureEndsWhereItShould) {
+    // Start (0, 0), azimuth 0.5 rad, R 401, A 200, length 100, then a straight: the
+    // end of the integrated curve is (55.017, 83.423); the mirrored point was 0.5 m off.
+    TPlanta e;
+    e.Acimut = 0.5;
+    e.Radio = 401;
+    e.Parametro = 200;
+    e.Longitud = 100;
+    double L = 100;
+    const GM::TPuntoEje p = GM::Punto_En_Clotoide(L, 0, e);
+    EXPECT_NEAR(p.X, 55.017, 5e-4);
+    EXPECT_NEAR(p.Y, 83.423, 5e-4);
+}
+
+TEST(GmPuntoEnEspiral, PointAtAnyLengthAlongTheSpiral) {
+    struct CasoEspiral {
+        const char* nombre;
+        double radio, A, L;
+        double k0, dk;
+    };
+    const CasoEspiral casos[] = {
+        {"30 m de A 150 desde R 400", 400, 150, 30, 1 / 400.0, -1 / 22500.0},
+        {"a 1 cm de la recta", 400, 150, 56.24, 1 / 400.0, -1 / 22500.0},
+        {"hasta la recta", 400, 150, 56.25, 1 / 400.0, -1 / 22500.0},
+        {"pasada la recta", 400, 150, 100, 1 / 400.0, -1 / 22500.0},
+        {"izquierda", -400, 150, 30, -1 / 400.0, 1 / 22500.0},
+        {"desde recta a la derecha", 0.001, 150, 40, 0, 1 / 22500.0},
+        {"desde recta a la izquierda", -0.001, 150, 40, 0, -1 / 22500.0},
+    };
+    for (const CasoEspiral& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        TPlanta e = Clotoide(c.radio, c.A, 999);  // the stored length plays no part
+        const GM::TPuntoEje p = GM::Punto_En_Espiral(c.L, e);
+        const gmtest::Pose ref = gmtest::Integrar(e.X, e.Y, e.Acimut, c.k0, c.dk, c.L);
+        EXPECT_NEAR(std::hypot(p.X - ref.X, p.Y - ref.Y), 0, 1e-6);
+        EXPECT_NEAR(p.Acimut, ref.Acimut, 1e-9);
+    }
+    const GM::TPuntoEje inicio = GM::Punto_En_Espiral(0, Clotoide(400, 150, 10));
+    EXPECT_EQ(inicio.X, 1000);
+    EXPECT_EQ(inicio.Y, 5000);
+    EXPECT_EQ(inicio.Acimut, 0.3);
+    EXPECT_THROW(GM::Punto_En_Espiral(10, Clotoide(400, 0, 10)), GM::ArithmeticError);
 }
 
 TEST(GmClotoide, StartPointForZeroDistance) {

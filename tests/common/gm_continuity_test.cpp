@@ -91,6 +91,12 @@ TEST(GmComprobarPlanta, ContinuousAlignmentsShowNoBox) {
                                    {s * 250, 200, 60, s / 250, -s / a2},
                                    {s * 400, 0, 30, s / 400, 0}}))
                         .empty());
+        // An exit spiral longer than A^2/|R| (99.75 m): it runs past zero curvature.
+        EXPECT_TRUE(Planta(Trazar(1000, 2000, 0.3,
+                                  {{s * 401, 0, 30, s / 401, 0},
+                                   {s * 401, 200, 100, s / 401, -s / a2},
+                                   {0, 0, 50, 0, 0}}))
+                        .empty());
         // An S-curve: the exit spiral is followed by a spiral of the other hand.
         EXPECT_TRUE(Planta(Trazar(1000, 2000, 0.3,
                                   {{s * 400, 0, 30, s / 400, 0},
