@@ -68,6 +68,9 @@ Bin_KTW::Bin_KTW(Context& ctx)
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
+    // Closing the dialog leaves the program: the start-up window alone offers the
+    // user nothing to do.
+    CloseBoxClick = [this] { Command2_Click(); };
 
     platform::ShowHelpOnMouseMove(Command1, Text1, "Seguir con la transformación");
     platform::ShowHelpOnMouseMove(Command2, Text1, "Salir del programa");

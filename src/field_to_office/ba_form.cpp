@@ -61,6 +61,9 @@ ba_form::ba_form(Context& ctx)
     Command4.Click = [this] { Command4_Click(); };
     Command5.Click = [this] { Command5_Click(); };
     Command6.Click = [this] { Command6_Click(); };
+    // Closing the window goes back to the start dialog: the start-up window alone
+    // offers the user nothing to do.
+    CloseBoxClick = [this] { Command3_Click(); };
 
     platform::ShowHelpOnMouseMove(camb_ent, Text1, "Introduzca el nombre del fichero a transformar");
     platform::ShowHelpOnMouseMove(camb_sal, Text1, "Introduzca el nombre del fichero que desee crear");

@@ -68,6 +68,9 @@ Form_DXF::Form_DXF(Context& ctx)
     Text7.Change = [this] { Text7_Change(); };
     btn_acept.Click = [this] { btn_acept_Click(); };
     btn_Cancel.Click = [this] { btn_Cancel_Click(); };
+    // Closing the dialog is no consent to draw with the stored options, which
+    // "Aceptar" has not checked: it cancels the conversion.
+    CloseBoxClick = [this] { btn_Cancel_Click(); };
 }
 
 void Form_DXF::Form_Load() {

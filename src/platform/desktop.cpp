@@ -54,6 +54,15 @@ void Desktop::Show(Form& form) {
     RunModeless(form);
 }
 
+void Desktop::UserClose(Form& form) {
+    if (!form.Loaded()) return;
+    if (form.CloseBoxClick) {
+        form.CloseBoxClick();
+    } else {
+        Unload(form);
+    }
+}
+
 void Desktop::Unload(Form& form) {
     if (!form.Loaded()) return;
     form.Form_Unload();

@@ -96,6 +96,8 @@ public:
     // Shows a window without waiting (the start-up window).
     void Show(Form& form);
     void Unload(Form& form);
+    // The user closes a shown window from its title bar: its CloseBoxClick, or an unload.
+    void UserClose(Form& form);
     // Windows currently shown, outermost first.
     const std::vector<Form*>& ShownForms() const { return shown_; }
 

@@ -42,6 +42,10 @@ public:
 
     // Mouse over the window itself.
     std::function<void()> MouseMove;
+    // The user closes the window from its title bar. Without a handler the window is
+    // simply unloaded; a window whose buttons do more than close it (go back, cancel
+    // a request, leave the program) gives the close box the same meaning.
+    std::function<void()> CloseBoxClick;
 
     bool Loaded() const { return loaded_; }
 

@@ -52,6 +52,25 @@ TEST(ScriptedDesktop, ModalWindowsNestAndReloadAfresh) {
     EXPECT_EQ(depth, (std::vector<size_t>{1, 1}));
 }
 
+TEST(ScriptedDesktop, CloseBoxRunsItsHandlerOrUnloads) {
+    ScriptedDesktop desktop;
+    desktop.Forms().Register("A", [&] { return std::make_unique<Window>(desktop, "A", "B"); });
+    desktop.Forms().Register("B", [&] { return std::make_unique<Window>(desktop, "B", ""); });
+    std::vector<std::string> shown;
+    desktop.QueueAction([&] {
+        auto& a = desktop.Forms().Get<Window>("A");
+        a.CloseBoxClick = [&a] { a.button.UserClick(); };
+        desktop.UserClose(a);  // as its button: A -> B
+    });
+    desktop.QueueAction([&] {
+        for (auto* form : desktop.ShownForms()) shown.push_back(form->Name());
+        desktop.UserClose(desktop.Forms().Get("B"));  // no handler: unloaded
+    });
+    desktop.ShowModal("A");
+    EXPECT_EQ(shown, (std::vector<std::string>{"B"}));
+    EXPECT_TRUE(desktop.ShownForms().empty());
+}
+
 TEST(ScriptedDesktop, BoxesAreRecordedAndAnsweredInOrder) {
     ScriptedDesktop desktop;
     desktop.AnswerBox(platform::answer::No);

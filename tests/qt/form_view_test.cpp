@@ -266,6 +266,24 @@ TEST_F(Showing, CloseBoxUnloadsTheWindow) {
     EXPECT_EQ(first.log, (std::vector<std::string>{"Form_Unload"}));
 }
 
+TEST_F(Showing, CloseBoxRunsTheWindowsOwnHandler) {
+    desktop.Show(first);
+    QWidget* window = desktop.Render(first);
+    // A handler that keeps the window: the close box does nothing else.
+    first.CloseBoxClick = [&] { first.log.push_back("CloseBoxClick"); };
+    window->close();
+    EXPECT_TRUE(first.Loaded());
+    EXPECT_TRUE(window->isVisible());
+    // A handler that unloads it, as "&Cancelar" does.
+    first.CloseBoxClick = [&] {
+        first.log.push_back("CloseBoxClick");
+        desktop.Unload(first);
+    };
+    window->close();
+    EXPECT_FALSE(first.Loaded());
+    EXPECT_EQ(first.log, (std::vector<std::string>{"CloseBoxClick", "CloseBoxClick", "Form_Unload"}));
+}
+
 TEST_F(Showing, EscapeDoesNotCloseAWindow) {
     desktop.Show(first);
     QDialog* window = desktop.Render(first);

@@ -228,7 +228,7 @@ private:
             }
         } else if (v == "close") {
             Need(step, 1);
-            desktop_.Unload(ShownForm(step, a[0]));
+            desktop_.UserClose(ShownForm(step, a[0]));
         } else if (v == "answer") {
             Answer(step);
         } else if (v == "expect") {

@@ -278,7 +278,7 @@ void FormView::FocusLeft(QWidget* watched, const QFocusEvent& event) {
 }
 
 void FormView::reject() {
-    if (!detached_) desktop_.RunGuarded([this] { desktop_.Unload(form_); });
+    if (!detached_) desktop_.RunGuarded([this] { desktop_.UserClose(form_); });
     // A window that was never loaded (only drawn) simply closes.
     if (!detached_ && !form_.Loaded()) QDialog::reject();
 }

@@ -38,7 +38,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The close box (and only it: Escape does not close a window) unloads the form.
+    // The close box (and only it: Escape does not close a window) runs the form's
+    // CloseBoxClick, or unloads it; a window its handler keeps stays open.
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
 
