@@ -7,8 +7,7 @@ namespace {
 constexpr std::int32_t kZoneWidth = 14;
 }
 
-void PrintLine::ApplyZones() {
-    if (pendingZones_ == 0) return;
+void PrintLine::MoveToZone() {
     // First zone start after the last character written (column_ - 1).
     const std::int32_t lastWritten = column_ - 1;
     std::int32_t target = (lastWritten / kZoneWidth) * kZoneWidth + 1;

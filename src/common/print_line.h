@@ -2,7 +2,8 @@
 // Builds text lines as the old runtime's sequential Print wrote them: items follow
 // each other (";"), Zone() sends the next item to the next 14-column print zone (","),
 // numbers printed as numbers carry their sign position and a trailing blank, and
-// Tab(n) moves to column n. Columns count characters of the UTF-8 text.
+// Tab(n) moves to column n. Columns count characters of the UTF-8 text; the
+// texts of files (Windows-1252 bytes) go in through Bytes, one column a byte.
 
 #include <cstdint>
 #include <string>
@@ -12,6 +13,13 @@ class PrintLine {
 public:
     // A text item, written as it is.
     PrintLine& Text(std::string_view text);
+    // A text of Windows-1252 bytes, written as it is: every byte is one column.
+    PrintLine& Bytes(std::string_view bytes) {
+        ApplyZones();
+        text_.append(bytes);
+        column_ += static_cast<std::int32_t>(bytes.size());
+        return *this;
+    }
     // A number printed as a number: its Str form (leading blank or "-") and one blank.
     PrintLine& Number(double value);
     // The next item starts at the first zone start (columns 1, 15, 29, ...) after the
@@ -29,7 +37,10 @@ public:
     void Clear();
 
 private:
-    void ApplyZones();
+    void ApplyZones() {
+        if (pendingZones_ != 0) MoveToZone();
+    }
+    void MoveToZone();
     void Append(std::string_view text);
 
     std::string text_;

@@ -28,7 +28,12 @@ std::size_t CharLength(std::string_view text, std::size_t pos) {
 
 std::int32_t CharCount(std::string_view text) {
     std::int64_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) ++count;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // Plain ASCII, the usual case, one byte a character without decoding.
+        pos += static_cast<unsigned char>(text[pos]) < 0x80 ? 1 : CharLength(text, pos);
+        ++count;
+    }
     if (count > kMaxChars) throw std::overflow_error("Línea demasiado larga");
     return static_cast<std::int32_t>(count);
 }

@@ -1,11 +1,16 @@
 #include "field_to_office/converters.h"
 
 #include "field_to_office/ba_form.h"
+#include "field_to_office/binary_converters.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
 
 void InstallConverters(ba_form& form) {
     // One line per built converter, e.g.
     //   form.SetConverter(Converter::KTW_Tarsel_Taqui, KTW_Tarsel_Taqui);
     form.SetConverter(Converter::KTW_Tarsel_Taqui, KTW_Tarsel_Taqui);
+    form.SetConverter(Converter::B_A_Taqui, B_A_Taqui);
+    form.SetConverter(Converter::B_A_Taqui_Istram, B_A_Taqui_Istram);
+    form.SetConverter(Converter::B_A_Analysis, B_A_Analysis);
+    form.SetConverter(Converter::B_A_Bases_Puntos, B_A_Bases_Puntos);
     (void)form;
 }

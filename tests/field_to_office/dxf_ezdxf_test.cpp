@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/state.h"
+#include "field_to_office/binary_bytes.h"
+#include "field_to_office/binary_converters.h"
 #include "field_to_office/dxf_writer.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
 #include "support/files.h"
@@ -116,6 +118,30 @@ TEST_F(EzdxfReads, TunnelProfiles) {
         "polylines": [
           {"layer": "100_100", "closed": true, "vertices": [[-4, 100], [-4.5, 103], [0, 105], [4.5, 103], [4, 100]]},
           {"layer": "1234_500", "closed": true, "vertices": [[-3, 101], [0, 104], [3, 101]]}]})");
+}
+
+TEST_F(EzdxfReads, BinaryObservationsWithNulPaddedCodes) {
+    State state;
+    state.Layer2Activo = state.Layer3Activo = 0;
+    binary_test::Observation a;
+    a.codigos[0] = binary_test::Text("BORDE");
+    a.x = 1010.1234;
+    a.y = 2020.5;
+    a.z = 101.5;
+    binary_test::Observation b = a;
+    b.punto = binary_test::Text("P2", ' ');
+    b.codigos[0] = binary_test::Text("");
+    b.x = -5.25;
+    const std::string input = dir_.File("obs.fic");
+    WriteBytes(input, a.Bytes() + b.Bytes());
+    std::int32_t vertices = 0;
+    ConvertBinaryTaqui({input, dir_.File("fic.dxf"), "DXF", ','}, state, vertices);
+    Check(dir_.File("fic.dxf"), R"({"counts": {"POINT": 2, "TEXT": 4}, "layers": ["0", "No_Punto", "Codigo"],
+        "points": [[1010.123, 2020.5, 101.5], [-5.25, 2020.5, 101.5]],
+        "texts": [["No_Punto", "P1        ", 1012.123, 2020.5, 101.5, 1.3, 1],
+                  ["Codigo", "BORDE     ", 1012.123, 2014.5, 101.5, 1.3, 4],
+                  ["No_Punto", "P2        ", -3.25, 2020.5, 101.5, 1.3, 1],
+                  ["Codigo", "          ", -3.25, 2014.5, 101.5, 1.3, 4]]})");
 }
 
 TEST_F(EzdxfReads, EmptyDrawing) {
