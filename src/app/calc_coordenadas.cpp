@@ -10,7 +10,7 @@ CalcCoordenadas::CalcCoordenadas(Context& ctx)
     : platform::Form("CalcCoordenadas", "Calculo de Coordenadas"),
       Label1(Add<platform::Label>("Label1", "Coordenada X")),
       X(Add<platform::TextBox>("X")),
-      Label2(Add<platform::Label>("Label2", "Coordenada X")),
+      Label2(Add<platform::Label>("Label2", "Coordenada Y")),
       Y(Add<platform::TextBox>("Y")),
       Label3(Add<platform::Label>("Label3", "Azimut")),
       Azimut(Add<platform::TextBox>("Azimut")),

@@ -1,8 +1,6 @@
 #include "field_to_office/ba_form.h"
 
 #include <exception>
-#include <filesystem>
-#include <system_error>
 
 #include "field_to_office/ba_file_names.h"
 #include "field_to_office/ba_file_types.h"
@@ -174,8 +172,7 @@ void ba_form::Refuse(const std::string& text, int style, const std::string& titl
     ctx_.desktop.MsgBox(text, style, title);
 }
 
-// The request is checked, and every question asked, before the old output file is
-// deleted: a refused or cancelled request leaves it as it was.
+// The request is checked, and every question asked, before the converter runs.
 void ba_form::B_A_Transform_Click() {
     State& state = ctx_.state;
     platform::Desktop& desktop = ctx_.desktop;
@@ -223,13 +220,9 @@ void ba_form::B_A_Transform_Click() {
         desktop.SetMousePointer(platform::kHourglass);
     }
 
-    // Only a file (or a link) is deleted, never a folder that happens to carry the name.
-    std::error_code error;
-    const auto status = std::filesystem::symlink_status(state.OutFilePath, error);
-    if (!error && std::filesystem::exists(status) && !std::filesystem::is_directory(status)) {
-        std::filesystem::remove(state.OutFilePath, error);
-    }
-
+    // The old output is not deleted first: the converter writes a temporary file and
+    // puts it in the old one's place only when it has completed, so a failure leaves
+    // the old output as it was.
     const bool completed = RunConverter(decision.converter);
 
     const std::string inFolder = FolderOf(abrir.FileName);

@@ -15,8 +15,8 @@
 
 class ba_form : public platform::Form {
 public:
-    // A converter reads state().InFilePath, writes state().OutFilePath (the output
-    // has already been deleted), reads the filter and the options from the window
+    // A converter reads state().InFilePath, writes state().OutFilePath (through
+    // BufferedOutput: the old output stays until the new one is complete), reads the filter and the options from the window
     // and shows its own messages. It reports a failure by throwing (ConversionError
     // with a Spanish text, which the window shows with the input file's name) or by
     // setting state().ErrorFichero to 1 after saying so itself. Either way the end

@@ -35,10 +35,12 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
     StartKTWConversion(decoder);
     std::string_view line;
     std::int64_t lineNumber = 0;
+    std::int64_t records = 0;
     while (input.Next(line)) {
         ++lineNumber;
         try {
             if (!DecodeKTWLine(line, decoder)) continue;
+            ++records;
             TDatoCampo& d = decoder.DatoCampo;
             if (dxf) {
                 if (decoder.NuevaEstacion) {
@@ -54,6 +56,8 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
             throw ConversionError("Número fuera de rango en la línea " + std::to_string(lineNumber) + ".");
         }
     }
+    // Leaving now drops the temporary output: nothing is written.
+    if (records == 0) throw ConversionError(kSinDatosKTW);
     if (dxf) {
         dxf->WriteDXFFooter();
     } else {

@@ -18,7 +18,8 @@ struct KTWTaquiRequest {
 };
 
 // One conversion. Throws ConversionError (with a Spanish text) when it cannot be
-// done; the output then does not exist. The DXF options are read from the state;
+// done, and when no line of the input is a KTW record; the output is then left as
+// it was. The DXF options are read from the state;
 // contadorVertices is the window's polyline vertex counter.
 void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::int32_t& contadorVertices);
 

@@ -1,5 +1,5 @@
-// The field-to-office window: loading, the name checks, the order of questions and
-// deletion, the end of a conversion, failures, and the other buttons.
+// The field-to-office window: loading, the name checks, the order of questions, the
+// old output kept until a new one is complete, the end of a conversion, failures, and the other buttons.
 
 #include <filesystem>
 #include <stdexcept>
@@ -130,7 +130,7 @@ TEST_F(BaTransform, CompletedConversion) {
     Open(0);
     RecordConverters();
     form->SetConverter(Converter::B_A_Bases_Puntos, [this](ba_form& f) {
-        EXPECT_FALSE(std::filesystem::exists(out)) << "the old output is deleted before the converter runs";
+        EXPECT_EQ(ReadBytes(out), "salida anterior") << "the old output stays while the converter runs";
         EXPECT_EQ(desktop.MousePointer(), platform::kHourglass);
         EXPECT_EQ(f.ctx().state.InFilePath, in);
         EXPECT_EQ(f.ctx().state.OutFilePath, out);
@@ -208,7 +208,7 @@ TEST_F(BaTransform, NameChecksLeaveEverythingAsItWas) {
     }
 }
 
-// Refusals come before the old output is deleted, and no end box follows them.
+// Refusals keep the old output, and no end box follows them.
 TEST_F(BaTransform, RefusalsKeepTheOldOutput) {
     struct Case {
         const char* what;
@@ -275,7 +275,7 @@ TEST_F(BaTransform, DxfOptionsCancelled) {
     form->B_A_Transform.UserClick();
     EXPECT_EQ(desktop.Transcript().front().text, "Form_DXF");
     EXPECT_EQ(calls, std::vector<Converter>{Converter::B_A_Bases_Puntos});
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(ReadBytes(out), "salida anterior");
     ASSERT_EQ(desktop.Boxes().size(), 1u);
     EXPECT_EQ(desktop.Boxes()[0].title, "Transformación finalizada");
 }
@@ -295,6 +295,7 @@ TEST_F(BaTransform, ConverterThatThrows) {
                        [](ba_form&) { throw ConversionError("El fichero de puntos está incompleto."); });
     Transform(in, out);
     ExpectOnlyBox(16, "Error", "Error al transformar el fichero " + in + ":\rEl fichero de puntos está incompleto.");
+    EXPECT_EQ(ReadBytes(out), "salida anterior");
     EXPECT_EQ(desktop.MousePointer(), platform::kDefaultPointer);
     EXPECT_EQ(state.ErrorFichero, 0);
 
@@ -348,7 +349,7 @@ TEST_F(BaTransform, IspolRunsWithTheNormalPointer) {
     EXPECT_EQ(pointer, platform::kDefaultPointer);
 }
 
-// An output name that is a folder is never deleted.
+// An output name that is a folder is left alone.
 TEST_F(BaTransform, OutputFolderIsNotDeleted) {
     Open(0);
     const std::string folder = dir.File("carpeta");

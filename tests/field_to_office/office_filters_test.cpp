@@ -150,7 +150,34 @@ TEST(OfficeFilterLines, CodePagePointNamesKeepTheirColumns) {
                        " 0.000\r\n");
 }
 
-TEST(OfficeFilterLines, EmptyInputGivesAnEmptyFile) { EXPECT_EQ(Convert("Estandar", ""), ""); }
+// A file in which no line is a KTW record writes nothing, whatever the filter.
+TEST(OfficeFilterLines, NoKtwDataIsRefused) {
+    const std::string inputs[] = {
+        "",
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20),
+        "Listado de puntos\r\nP1 100.000 200.000 50.000\r\n",
+        // KTW words, but none names a point: nothing to write.
+        W("41", '0', '+', "0000MURO") + "\r\n",
+    };
+    for (const char* filtro : {"Estandar", "DXF"}) {
+        for (const std::string& input : inputs) {
+            TempDir dir;
+            WriteBytes(dir.File("in.ktw"), input);
+            WriteBytes(dir.File("out.txt"), "anterior");
+            State state;
+            std::int32_t vertices = 0;
+            KTWTaquiRequest request{dir.File("in.ktw"), dir.File("out.txt"), filtro, false, false, '.'};
+            try {
+                ConvertKTWTaqui(request, state, vertices);
+                ADD_FAILURE() << filtro << ": converted " << input;
+            } catch (const ConversionError& error) {
+                EXPECT_STREQ(error.what(), "El fichero no contiene datos KTW.");
+            }
+            EXPECT_EQ(ReadBytes(dir.File("out.txt")), "anterior");
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 2);
+        }
+    }
+}
 
 TEST(OfficeFilterLines, LaterFiltersAreRefusedAndWriteNothing) {
     for (const char* filtro : {"SDR", "Calco", "FieldWorks"}) {
