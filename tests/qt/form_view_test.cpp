@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/qt/eliding_label.h"
 #include "platform/qt/qt_desktop.h"
 #include "qt_app.h"
 
@@ -243,6 +244,48 @@ TEST_F(Rendering, ExceptionEscapingAHandlerIsShownNotThrownIntoTheLoop) {
     });
     Widget<QPushButton>("Command1")->click();
     EXPECT_EQ(text, QStringLiteral("No se puede abrir el fichero"));
+}
+
+// A file label and its "Cambiar", as the conversion windows have them.
+class FileRow : public Form {
+public:
+    FileRow()
+        : Form("FileRow", "Fichero"),
+          Frame2(Add<Frame>("Frame2", "Fichero de entrada:")),
+          fic_ent(Add<Label>("fic_ent", "", &Frame2)),
+          camb_ent(Add<CommandButton>("camb_ent", "Ca&mbiar", &Frame2)) {
+        Width = 320;
+        Height = 120;
+    }
+    Frame& Frame2;
+    Label& fic_ent;
+    CommandButton& camb_ent;
+};
+
+TEST(LongPaths, ShortenedInTheMiddleWithTheWholePathAsToolTip) {
+    qt_testing::App();
+    FileRow form;
+    qt::QtDesktop desktop;
+    QDialog* window = desktop.Render(form);
+    window->show();
+    const std::string path = "/home/topografo/obras/autovia-del-norte/campo/levantamientos/2026/diciembre/e07.ktw";
+    form.fic_ent.SetCaption(path);
+    QApplication::processEvents();
+    auto* label = window->findChild<qt::ElidingLabel*>(QStringLiteral("fic_ent"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(window->width(), 320) << "a long path does not widen the window";
+    const QString shown = label->ShownText();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/home/"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("e07.ktw"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
+    EXPECT_EQ(label->toolTip(), QString::fromStdString(path));
+    EXPECT_EQ(label->text(), QString::fromStdString(path));
+
+    // A name that fits shows whole, without a tool tip.
+    form.fic_ent.SetCaption("/tmp/e07.ktw");
+    EXPECT_EQ(label->ShownText(), QStringLiteral("/tmp/e07.ktw"));
+    EXPECT_TRUE(label->toolTip().isEmpty());
 }
 
 // Windows shown through the desktop, as the program shows them.

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "platform/qt/eliding_label.h"
 #include "platform/qt/picture.h"
 #include "platform/qt/text.h"
 
@@ -62,6 +63,9 @@ void ShowText(const TextBox& box, QWidget& widget) {
         if (line->text() != text) line->setText(text);
         line->setReadOnly(box.Locked());
     }
+    // A text the user cannot change (the help line) is no stop for Tab; a click may
+    // still select in it.
+    widget.setFocusPolicy(box.Locked() ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 }  // namespace
@@ -84,9 +88,9 @@ QString CaptionShown(const Control& control) {
 QWidget* CreateWidget(const Control& control, QWidget* parent) {
     switch (control.Kind()) {
     case ControlKind::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = new ElidingLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        // A long file name shown later must not widen the window.
+        // A long file name shown later must not widen the window: it is shortened.
         label->setMinimumWidth(1);
         return label;
     }
@@ -122,7 +126,7 @@ QWidget* CreateWidget(const Control& control, QWidget* parent) {
 void ShowState(const Control& control, QWidget* widget) {
     QSignalBlocker block(widget);
     switch (control.Kind()) {
-    case ControlKind::Label: static_cast<QLabel*>(widget)->setText(CaptionShown(control)); break;
+    case ControlKind::Label: static_cast<ElidingLabel*>(widget)->SetFullText(CaptionShown(control)); break;
     case ControlKind::CommandButton: static_cast<QPushButton*>(widget)->setText(CaptionShown(control)); break;
     case ControlKind::OptionButton: {
         auto* option = static_cast<QRadioButton*>(widget);

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/qt_desktop.h"
@@ -39,6 +40,7 @@ FormView::FormView(QtDesktop& desktop, Form& form) : QDialog(nullptr), desktop_(
     for (const auto& control : form.Controls()) {
         if (widgets_.count(control.get()) != 0) Sync(*control);
     }
+    OrderTabStops();
     setMouseTracking(true);
     installEventFilter(this);
 }
@@ -55,6 +57,45 @@ QWidget* FormView::WidgetOf(const Control& control) const {
 Control* FormView::ControlOf(QWidget* widget) const {
     auto found = controls_.find(widget);
     return found == controls_.end() ? nullptr : found->second;
+}
+
+namespace {
+
+// The widgets of a layout as they are laid out: top to bottom, left to right, the
+// contents of a frame where the frame stands.
+void CollectInLayoutOrder(QLayout* layout, std::vector<QWidget*>& order) {
+    if (!layout) return;
+    const auto visit = [&order](QLayoutItem* item) {
+        if (!item) return;
+        if (QWidget* widget = item->widget()) {
+            if (std::find(order.begin(), order.end(), widget) != order.end()) return;
+            order.push_back(widget);
+            CollectInLayoutOrder(widget->layout(), order);
+        } else {
+            CollectInLayoutOrder(item->layout(), order);
+        }
+    };
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            for (int column = 0; column < grid->columnCount(); ++column) visit(grid->itemAtPosition(row, column));
+        }
+        return;
+    }
+    for (int i = 0; i < layout->count(); ++i) visit(layout->itemAt(i));
+}
+
+}  // namespace
+
+void FormView::OrderTabStops() {
+    std::vector<QWidget*> order;
+    CollectInLayoutOrder(layout(), order);
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        // Frames hold controls but take no focus themselves.
+        if (!ControlOf(widget) || qobject_cast<QGroupBox*>(widget)) continue;
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void FormView::BuildChildren(const Control* container, QWidget* parent, QBoxLayout* layout) {

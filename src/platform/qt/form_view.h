@@ -45,6 +45,8 @@ protected:
 
 private:
     void BuildChildren(const Control* container, QWidget* parent, QBoxLayout* layout);
+    // Tab follows the layout, top to bottom and left to right.
+    void OrderTabStops();
     QWidget* Make(Control& control, QWidget* parent);
     void Wire(Control& control, QWidget* widget);
     void Sync(const Control& control);

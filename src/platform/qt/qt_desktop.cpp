@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTime>
+#include <QTranslator>
 #include <QWindow>
 
 #include <algorithm>
@@ -26,6 +30,15 @@ QtDesktop::QtDesktop(std::function<void()> onEnd) : onEnd_(std::move(onEnd)) {
     // The program ends when its start-up window is unloaded, not when a box closes
     // while every window is hidden between two modal levels.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own words (the file dialogs, the standard buttons) in Spanish like every
+    // other word of the program, whatever the desktop's language. Without the
+    // translations installed they stay in English.
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        translator_ = std::move(translator);
+    }
 }
 
 QtDesktop::~QtDesktop() {
@@ -153,7 +166,10 @@ DialogResult QtDesktop::RunFileDialog(FileDialog& request, bool save) {
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save && (request.Flags & kOverwritePrompt) == 0) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!request.InitDir.empty()) dialog.setDirectory(ToQ(request.InitDir));
+    // No folder stored yet (or one that is gone): the user's home, not wherever the
+    // program happened to be started.
+    const QString folder = ToQ(request.InitDir);
+    dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
     const QStringList filters = NameFilters(request.Filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

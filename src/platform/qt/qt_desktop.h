@@ -3,9 +3,11 @@
 // message boxes, input boxes and file dialogs, the user's screen and locale.
 
 #include <QDialog>
+#include <QTranslator>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/desktop.h"
@@ -64,6 +66,7 @@ private:
     QWidget* TopWindow() const;
     DialogResult RunFileDialog(FileDialog& dialog, bool save);
 
+    std::unique_ptr<QTranslator> translator_;
     std::map<const Form*, FormView*> views_;
     std::function<void()> onEnd_;
     bool waitCursor_ = false;
