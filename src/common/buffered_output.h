@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/small_copy.h"
+
 class BufferedOutput {
 public:
     // Creates the temporary file; throws ConversionError when it cannot.
@@ -25,7 +27,7 @@ public:
             Flush();
             if (bytes.size() > kBufferSize) return WriteThrough(bytes);
         }
-        Copy(buffer_.get() + size_, bytes.data(), bytes.size());
+        CopySmall(buffer_.get() + size_, bytes.data(), bytes.size());
         size_ += bytes.size();
     }
     void Write(char c) {
@@ -47,29 +49,6 @@ public:
 private:
     static constexpr std::size_t kBufferSize = 1 << 18;
 
-    // Most pieces are a few characters long: copied with fixed-size moves that
-    // may overlap, instead of a call to memcpy each.
-    static void Copy(char* to, const char* from, std::size_t n) {
-        if (n >= 8 && n <= 16) {
-            std::uint64_t head, tail;
-            std::memcpy(&head, from, 8);
-            std::memcpy(&tail, from + n - 8, 8);
-            std::memcpy(to, &head, 8);
-            std::memcpy(to + n - 8, &tail, 8);
-        } else if (n >= 4 && n < 8) {
-            std::uint32_t head, tail;
-            std::memcpy(&head, from, 4);
-            std::memcpy(&tail, from + n - 4, 4);
-            std::memcpy(to, &head, 4);
-            std::memcpy(to + n - 4, &tail, 4);
-        } else if (n < 4) {
-            to[0] = from[0];
-            to[n / 2] = from[n / 2];
-            to[n - 1] = from[n - 1];
-        } else {
-            std::memcpy(to, from, n);
-        }
-    }
     void Flush();
     void WriteThrough(std::string_view bytes);
     void Discard() noexcept;

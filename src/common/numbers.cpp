@@ -1,6 +1,7 @@
 #include "common/numbers.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -318,14 +319,15 @@ int PlainMaskDecimals(std::string_view mask) {
 // expansion: the result is the one Num::Format gives (the exact value of the
 // double rounded to the mask's places, halves away from zero, no "-" on a value
 // that rounds to zero), which the office files are written with millions of
-// times. False when the value is outside what this path handles exactly; the
-// caller then asks Num::Format.
-bool AppendPlain(std::string& out, double value, int decimals, char separator) {
+// times. Written straight to `out`, its length first, so that nothing is copied
+// again; 0 when the value is outside what this path handles exactly, and the
+// caller then takes the exact road.
+std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     const double scale = kPowers[static_cast<std::size_t>(decimals)];
     const double magnitude = std::fabs(value);
     const double product = magnitude * scale;
     // Below 2^52 every double has a fraction resolution of at least one half.
-    if (!(product < 4503599627370496.0)) return false;
+    if (!(product < 4503599627370496.0)) return 0;
     // Below 2^52 and not negative: the whole part is the truncated integer.
     const auto truncated = static_cast<std::uint64_t>(product);
     const auto whole = static_cast<double>(truncated);
@@ -336,7 +338,20 @@ bool AppendPlain(std::string& out, double value, int decimals, char separator) {
     // rounds once); an exact tie goes away from zero.
     const bool up = fraction > 0.5 || (fraction == 0.5 && std::fma(magnitude, scale, -product) >= 0);
     auto n = up ? truncated + 1 : truncated;
-    const bool zero = n == 0;
+    const bool minus = value < 0 && n != 0;
+
+    // The length: sign, whole digits (at least one), separator and decimals.
+    // Digits of n from its bit width (log10 2 ~ 1233 / 4096), one comparison to mend.
+    static constexpr std::uint64_t kTens[] = {1,           10,           100,           1000,           10000,
+                                              100000,      1000000,      10000000,      100000000,      1000000000,
+                                              10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+                                              1000000000000000, 10000000000000000};
+    const auto estimate = static_cast<std::size_t>(std::bit_width(n) * 1233 >> 12);
+    std::size_t digits = estimate + 1 - (n < kTens[estimate] ? 1 : 0);
+    if (digits == 0) digits = 1;
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits < places + 1) digits = places + 1;
+    const std::size_t length = (minus ? 1 : 0) + digits + (places > 0 ? 1 : 0);
 
     // Digits from the right, two at a time: the decimals, the separator, the whole
     // part, the sign.
@@ -344,35 +359,38 @@ bool AppendPlain(std::string& out, double value, int decimals, char separator) {
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    std::array<char, 40> text{};
-    std::size_t start = text.size();
-    int left = decimals;
+    char* at = out + length;
+    std::size_t left = places;
     while (left >= 2) {
         const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
         n /= 100;
-        text[--start] = kPairs[pair + 1];
-        text[--start] = kPairs[pair];
+        *--at = kPairs[pair + 1];
+        *--at = kPairs[pair];
         left -= 2;
     }
     if (left == 1) {
-        text[--start] = static_cast<char>('0' + n % 10);
+        *--at = static_cast<char>('0' + n % 10);
         n /= 10;
     }
-    if (decimals > 0) text[--start] = separator;
-    const std::size_t wholeEnd = start;
+    if (places > 0) *--at = separator;
+    char* const wholeEnd = at;
     while (n >= 10) {
         const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
         n /= 100;
-        text[--start] = kPairs[pair + 1];
-        text[--start] = kPairs[pair];
+        *--at = kPairs[pair + 1];
+        *--at = kPairs[pair];
     }
-    if (n > 0 || start == wholeEnd) text[--start] = static_cast<char>('0' + n);
-    if (value < 0 && !zero) text[--start] = '-';
-    out.append(text.data() + start, text.size() - start);
-    return true;
+    if (n > 0 || at == wholeEnd) *--at = static_cast<char>('0' + n);
+    if (minus) *--at = '-';
+    return length;
 }
 
 }  // namespace
+
+std::size_t FormatPlain(double value, std::string_view mask, char decimalSeparator, char* out) {
+    const int decimals = PlainMaskDecimals(mask);
+    return decimals >= 0 ? PlainDigits(value, decimals, decimalSeparator, out) : 0;
+}
 
 void AppendFormat(std::string& out, double value, std::string_view mask, char decimalSeparator) {
     if (mask.empty()) {
@@ -393,8 +411,12 @@ void AppendFormat(std::string& out, double value, std::string_view mask, char de
         }
         return;
     }
-    const int decimals = PlainMaskDecimals(mask);
-    if (decimals >= 0 && AppendPlain(out, value, decimals, decimalSeparator)) return;
+    char buffer[kPlainFormatBytes];
+    const std::size_t plain = FormatPlain(value, mask, decimalSeparator, buffer);
+    if (plain > 0) {
+        out.append(buffer, plain);
+        return;
+    }
     out += detail::FormatExact(value, mask, decimalSeparator);
 }
 

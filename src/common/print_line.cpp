@@ -1,10 +1,36 @@
 #include "common/print_line.h"
 
+#include <cstring>
+#include <stdexcept>
+
 #include "common/numbers.h"
 #include "common/utf8_columns.h"
 
 namespace {
 constexpr std::int32_t kZoneWidth = 14;
+constexpr std::size_t kFirstCapacity = 256;
+}
+
+PrintLine::PrintLine() : buffer_(std::make_unique<char[]>(kFirstCapacity)), capacity_(kFirstCapacity) {}
+
+void PrintLine::Grow(std::size_t more) {
+    std::size_t capacity = capacity_;
+    while (capacity - size_ < more) {
+        if (capacity > std::size_t{1} << 40) throw std::length_error("Línea demasiado larga");
+        capacity *= 2;
+    }
+    auto bigger = std::make_unique<char[]>(capacity);
+    std::memcpy(bigger.get(), buffer_.get(), size_);
+    buffer_ = std::move(bigger);
+    capacity_ = capacity;
+}
+
+void PrintLine::Blanks(std::size_t n) {
+    static constexpr char kBlanks[17] = "                ";
+    if (n <= 16) return Put(kBlanks, n);
+    if (capacity_ - size_ < n) Grow(n);
+    std::memset(buffer_.get() + size_, ' ', n);
+    size_ += n;
 }
 
 void PrintLine::MoveToZone() {
@@ -14,45 +40,43 @@ void PrintLine::MoveToZone() {
     if (target <= lastWritten) target += kZoneWidth;
     target += (pendingZones_ - 1) * kZoneWidth;
     pendingZones_ = 0;
-    text_.append(static_cast<std::size_t>(target - column_), ' ');
+    Blanks(static_cast<std::size_t>(target - column_));
     column_ = target;
 }
 
-void PrintLine::Append(std::string_view text) {
-    ApplyZones();
-    text_.append(text);
-    column_ += Utf8::CharCount(text);
-}
-
 PrintLine& PrintLine::Text(std::string_view text) {
-    Append(text);
+    ApplyZones();
+    Put(text.data(), text.size());
+    column_ += Utf8::CharCount(text);
     return *this;
 }
 
-PrintLine& PrintLine::Number(double value) {
-    Append(Num::Str(value) + " ");
+PrintLine& PrintLine::Format(double value, std::string_view mask, char decimalSeparator) {
+    ApplyZones();
+    if (capacity_ - size_ < Num::kPlainFormatBytes) Grow(Num::kPlainFormatBytes);
+    std::size_t length = Num::FormatPlain(value, mask, decimalSeparator, buffer_.get() + size_);
+    if (length > 0) {
+        size_ += length;
+    } else {
+        const std::string general = Num::Format(value, mask, decimalSeparator);
+        Put(general.data(), general.size());
+        length = general.size();
+    }
+    // Digits, signs and one separator: one column a byte.
+    column_ += static_cast<std::int32_t>(length);
     return *this;
 }
 
-PrintLine& PrintLine::Zone() {
-    ++pendingZones_;
-    return *this;
-}
+PrintLine& PrintLine::Number(double value) { return Text(Num::Str(value) + " "); }
 
 PrintLine& PrintLine::Tab(std::int32_t column) {
     ApplyZones();
     if (column < 1) column = 1;
     if (column_ > column) {
-        text_ += "\r\n";
+        Put("\r\n", 2);
         column_ = 1;
     }
-    text_.append(static_cast<std::size_t>(column - column_), ' ');
+    Blanks(static_cast<std::size_t>(column - column_));
     column_ = column;
     return *this;
-}
-
-void PrintLine::Clear() {
-    text_.clear();
-    column_ = 1;
-    pendingZones_ = 0;
 }

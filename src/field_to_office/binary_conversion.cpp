@@ -22,12 +22,9 @@ const unsigned char* BinaryConversion::Next() {
     return record;
 }
 
-double BinaryConversion::Finite(double value, const char* campo) const {
-    if (!std::isfinite(value)) {
-        throw ConversionError("El registro " + std::to_string(record_) + " tiene en el campo " + campo +
-                              " un valor que no es un número finito.");
-    }
-    return value;
+void BinaryConversion::NotFinite(const char* campo) const {
+    throw ConversionError("El registro " + std::to_string(record_) + " tiene en el campo " + campo +
+                          " un valor que no es un número finito.");
 }
 
 const std::string& BinaryConversion::Formatted(double value, std::string_view mask, const char* campo) {
@@ -37,7 +34,7 @@ const std::string& BinaryConversion::Formatted(double value, std::string_view ma
 }
 
 void BinaryConversion::ZoneNumber(double value, std::string_view mask, const char* campo) {
-    line_.Zone().Bytes(Formatted(value, mask, campo));
+    line_.Zone().Format(Finite(value, campo), mask, sep_);
 }
 
 void BinaryConversion::ZoneCode(std::string_view codigo) { line_.Zone().Bytes(BlankedText(codigo, code_)); }

@@ -4,6 +4,7 @@
 // zone lines, and refuses a value that is not a finite number with the number of
 // the record that holds it.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -26,7 +27,10 @@ public:
     const unsigned char* Next();
 
     // The value itself; refused (ConversionError) when it is NaN or infinite.
-    double Finite(double value, const char* campo) const;
+    double Finite(double value, const char* campo) const {
+        if (!std::isfinite(value)) NotFinite(campo);
+        return value;
+    }
 
     bool IsDXF() const { return dxf_.has_value(); }
     DXFWriter& Dxf() { return *dxf_; }
@@ -46,6 +50,8 @@ public:
     void Finish();
 
 private:
+    [[noreturn]] void NotFinite(const char* campo) const;
+
     RecordInput input_;
     std::int64_t record_ = 0;
     char sep_;

@@ -2,19 +2,12 @@
 
 #include <cmath>
 
-#include "common/cp1252.h"
 #include "common/numbers.h"
 #include "field_to_office/convert_fields.h"
 
 namespace {
 
 constexpr double kPi = 3.14159265359;  // the value the TCP distances have always used
-
-bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
 
 std::string_view Trim(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -63,30 +56,12 @@ OfficeLineWriter::OfficeLineWriter(OfficeFilter filter, bool analisis, bool perf
     : filter_(filter), analisis_(analisis), perfiles_(perfiles), sep_(decimalSeparator) {}
 
 void OfficeLineWriter::ZoneText(std::string_view bytes, std::string_view suffix) {
-    if (IsAscii(bytes)) {
-        scratch_.assign(bytes);
-    } else {
-        scratch_ = Cp1252::ToUtf8(bytes);
-        printNonAscii_ = true;
-    }
-    scratch_.append(suffix);
-    print_.Text(scratch_);
-}
-
-const std::string& OfficeLineWriter::Formatted(double value, std::string_view mask) {
-    number_.clear();
-    Num::AppendFormat(number_, value, mask, sep_);
-    return number_;
+    print_.Bytes(bytes).Bytes(suffix);
 }
 
 void OfficeLineWriter::EndZoneLine(BufferedOutput& out) {
-    if (printNonAscii_) {
-        out.WriteLine(Cp1252::FromUtf8(print_.Current()));
-    } else {
-        out.WriteLine(print_.Current());
-    }
+    out.WriteLine(print_.Current());
     print_.Clear();
-    printNonAscii_ = false;
 }
 
 void OfficeLineWriter::Write(KTWDecoderState& state, BufferedOutput& out) {
@@ -127,11 +102,11 @@ void OfficeLineWriter::Estandar(const KTWDecoderState& state, BufferedOutput& ou
     const TDatoCampo& d = state.DatoCampo;
     const std::string& m = state.MascaraUnidad;
     ZoneText(d.Punto);
-    print_.Zone().Text(Formatted(d.Hz, "0.0000"));
-    print_.Zone().Text(Formatted(d.V, "0.0000"));
-    print_.Zone().Text(Formatted(d.DistGeometrica, m));
-    print_.Zone().Text(Formatted(d.AlturaInstrumento, m));
-    print_.Zone().Text(Formatted(d.AlturaPrisma, m));
+    print_.Zone().Format(d.Hz, "0.0000", sep_);
+    print_.Zone().Format(d.V, "0.0000", sep_);
+    print_.Zone().Format(d.DistGeometrica, m, sep_);
+    print_.Zone().Format(d.AlturaInstrumento, m, sep_);
+    print_.Zone().Format(d.AlturaPrisma, m, sep_);
     EndZoneLine(out);
 }
 

@@ -53,12 +53,9 @@ private:
     void TCP(KTWDecoderState& state, BufferedOutput& out);
     void Istram(KTWDecoderState& state, BufferedOutput& out);
 
-    // Print-zone lines count characters: texts from the file (Windows-1252 bytes)
-    // go in as UTF-8 and the finished line goes out as bytes again.
+    // Print-zone lines of the file's texts (Windows-1252 bytes, one column a byte).
     void ZoneText(std::string_view bytes, std::string_view suffix = {});
     void EndZoneLine(BufferedOutput& out);
-    // Format with the regional separator, into a text the writer keeps.
-    const std::string& Formatted(double value, std::string_view mask);
 
     OfficeFilter filter_;
     bool analisis_;
@@ -68,9 +65,6 @@ private:
     // Wide enough never to wrap within a file.
     std::int64_t contadorIstram_ = 0;
     PrintLine print_;
-    bool printNonAscii_ = false;
     std::string line_;
     std::string field_;
-    std::string scratch_;
-    std::string number_;
 };

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "common/little_endian.h"
 
 namespace {
 
-void Text(const unsigned char* bytes, std::size_t offset, std::string& text) {
-    text.assign(reinterpret_cast<const char*>(bytes + offset), kTextoBINBytes);
+// Copied in place: the text keeps its storage from record to record.
+inline void Text(const unsigned char* bytes, std::size_t offset, std::string& text) {
+    if (text.size() != kTextoBINBytes) text.resize(kTextoBINBytes);
+    std::memcpy(text.data(), bytes + offset, kTextoBINBytes);
 }
 
 double Dbl(const unsigned char* bytes, std::size_t offset) { return LittleEndian::Double(bytes + offset); }

@@ -39,6 +39,13 @@ TEST(FormatMasks, PlainMasksGiveTheExactExpansionTexts) {
         values.push_back(static_cast<double>(ties(random)) / 1000000.0);
         values.push_back((static_cast<double>(ties(random)) + 0.5) / 10000.0);
     }
+    // Every number of digits: powers of ten and the values just below them.
+    for (double ten = 1e-6; ten < 1e16; ten *= 10) {
+        for (double value : {ten, ten - ten / 1e6, ten * 0.99999999, ten * 9.999999}) {
+            values.push_back(value);
+            values.push_back(-value);
+        }
+    }
     for (const char* mask : {"0", "0.0", "0.00", "0.000", "0.0000", "0.00000"}) {
         for (double value : values) {
             ASSERT_EQ(Num::Format(value, mask, ','), Num::detail::FormatExact(value, mask, ',')) << value << " " << mask;
