@@ -10,6 +10,7 @@
 
 #include "field_to_office/ba_form.h"
 #include "field_to_office/form_dxf.h"
+#include "field_to_office/form_fdw_options.h"
 
 namespace app {
 
@@ -24,7 +25,7 @@ void Register(Context& ctx, const std::string& name) {
 
 std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
-                                      "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF"};
+                                      "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions"};
     return names;
 }
 
@@ -38,6 +39,7 @@ void RegisterForms(Context& ctx) {
     Register<ab_form>(ctx, "ab_form");
     Register<ba_form>(ctx, "ba_form");
     Register<Form_DXF>(ctx, "Form_DXF");
+    Register<FormFDWOptions>(ctx, "FormFDWOptions");
 }
 
 void Start(Context& ctx) {

@@ -32,6 +32,8 @@ struct State {
     std::int16_t NumFiltrosEstandar = 0;
     std::int16_t NumFiltrosUsuario = 0;
     std::int16_t CancelarDXF = 0;
+    // Set by the FieldWorks options form: also write coordinate records.
+    bool OpcionFieldWorks = false;
 
     // Field-to-office window: the input and output files under the names the file
     // dialogs returned. InFile and OutFile are their upper-cased copies, used to

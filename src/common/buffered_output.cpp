@@ -36,12 +36,20 @@ void BufferedOutput::WriteThrough(std::string_view bytes) {
     }
 }
 
-void BufferedOutput::Commit() {
-    if (file_ == nullptr) throw ConversionError("El fichero de salida ya está cerrado: " + path_);
+void BufferedOutput::Close() {
+    if (file_ == nullptr) return;
     Flush();
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    if (!closed) throw ConversionError("No se puede escribir en el fichero de salida " + path_);
+    if (!closed) {
+        Discard();
+        throw ConversionError("No se puede escribir en el fichero de salida " + path_);
+    }
+}
+
+void BufferedOutput::Commit() {
+    if (tempPath_.empty()) throw ConversionError("El fichero de salida ya está cerrado: " + path_);
+    Close();
     std::error_code error;
     std::filesystem::rename(tempPath_, path_, error);
     if (error) throw ConversionError("No se puede crear el fichero de salida " + path_);

@@ -43,6 +43,9 @@ public:
     // Writes what is buffered, closes the file and gives it the chosen name,
     // replacing an existing file. Throws ConversionError on a write failure.
     void Commit();
+    // Writes what is buffered and closes the file without naming it yet, so that a
+    // file and its companion are both complete before either replaces an old one.
+    void Close();
 
     const std::string& Path() const { return path_; }
 

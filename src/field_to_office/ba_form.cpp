@@ -4,6 +4,7 @@
 
 #include "field_to_office/ba_file_names.h"
 #include "field_to_office/ba_file_types.h"
+#include "field_to_office/calco_writer.h"
 #include "field_to_office/converters.h"
 #include "field_to_office/dxf_writer.h"
 
@@ -218,6 +219,13 @@ void ba_form::B_A_Transform_Click() {
                               decision.converter == Converter::Multi_Piste_Perfiles;
         if (state.DosTresD == 4 && !profiles) return Refuse(kTunelSoloPerfiles, 48, kTitle);
         desktop.SetMousePointer(platform::kHourglass);
+    }
+
+    // The Calco station file takes the output's name with the extension SUB.
+    if (decision.converter == Converter::KTW_Tarsel_Taqui && filtro == "Calco") {
+        if (auto problem = CalcoOutputProblem(state.InFilePath, state.OutFilePath)) {
+            return Refuse(*problem, 48, kTitle);
+        }
     }
 
     // The old output is not deleted first: the converter writes a temporary file and

@@ -11,23 +11,24 @@
 #include "field_to_office/ktw_decoder.h"
 #include "common/line_input.h"
 #include "field_to_office/office_writers.h"
+#include "field_to_office/record_formats.h"
 
-void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::int32_t& contadorVertices) {
+void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::int32_t& contadorVertices,
+                     const std::function<bool()>& opcionFieldWorks) {
     const OfficeFilter filter = OfficeFilterOf(request.filtro);
-    if (filter == OfficeFilter::SDR || filter == OfficeFilter::Calco || filter == OfficeFilter::FieldWorks) {
-        throw ConversionError("El filtro " + request.filtro + " todavía no está disponible para este fichero.");
-    }
-
     LineInput input(request.entrada);
     // The drawing belongs to the DXF writer whatever the file type: an analysis
     // file draws its points as an observation file does.
     std::optional<DXFWriter> dxf;
     std::optional<BufferedOutput> text;
     std::optional<OfficeLineWriter> lines;
+    std::optional<RecordFormatWriter> records;
     if (filter == OfficeFilter::DXF) {
         dxf.emplace(request.salida, state, contadorVertices);
     } else {
         text.emplace(request.salida);
+        // An analysis file gets the header of these formats and then its own lines.
+        if (RecordFormatWriter::Serves(filter)) records.emplace(filter, request, opcionFieldWorks, *text);
         lines.emplace(filter, request.analisis, request.perfiles, request.decimalSeparator);
     }
 
@@ -49,6 +50,8 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
                 } else {
                     dxf->WriteDXFPoint(d.Punto, d.X, d.Y, d.Z, d.Codigo1);
                 }
+            } else if (records && !request.analisis) {
+                records->Write(decoder, *text);
             } else {
                 lines->Write(decoder, *text);
             }
@@ -60,6 +63,8 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
     if (records == 0) throw ConversionError(kSinDatosKTW);
     if (dxf) {
         dxf->WriteDXFFooter();
+    } else if (records) {
+        records->Finish(*text);
     } else {
         text->Commit();
     }
@@ -74,5 +79,11 @@ void KTW_Tarsel_Taqui(ba_form& form) {
     request.analisis = form.Option5.Value();
     request.perfiles = form.Option6.Value();
     request.decimalSeparator = ctx.desktop.DecimalSeparator();
-    ConvertKTWTaqui(request, ctx.state, form.ContadorVertices);
+    const auto opcionFieldWorks = [&ctx] {
+        ctx.desktop.SetMousePointer(platform::kDefaultPointer);
+        ctx.desktop.ShowModal("FormFDWOptions");
+        ctx.desktop.SetMousePointer(platform::kHourglass);
+        return ctx.state.OpcionFieldWorks;
+    };
+    ConvertKTWTaqui(request, ctx.state, form.ContadorVertices, opcionFieldWorks);
 }
