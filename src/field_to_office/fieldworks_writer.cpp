@@ -18,12 +18,6 @@ void WriteFieldWorksHeader(BufferedOutput& out) {
     out.WriteLine("");
 }
 
-void FieldWorksWriter::Text(std::string_view tag, std::string_view text, int width) {
-    line_ += tag;
-    FixedTextField(text, static_cast<std::int16_t>(width), field_);
-    line_ += field_;
-}
-
 void FieldWorksWriter::Number(std::string_view tag, double value, int width) {
     line_ += tag;
     FixedNumberField(value, kMask, static_cast<std::int16_t>(width), field_);
@@ -57,37 +51,36 @@ void FieldWorksWriter::Write(KTWDecoderState& state, BufferedOutput& out) {
         if (Utf8::TrimBlanks(*codigo) == "0") codigo->assign(kLongitudCodigo, ' ');
     }
 
-    if (state.NuevaEstacion) {
-        line_.clear();
-        Text("STN     ", d.Estacion, 15);
-        out.WriteLine(line_);
-        line_.clear();
-        Number("HI      ", d.AlturaInstrumento, 15);
-        out.WriteLine(line_);
-        Coordinates("FCRD", d.XEstacion, d.YEstacion, d.ZEstacion, out);
-        Codes(d, out);
-        out.WriteLine("");
-        state.NuevaEstacion = false;
-        return;
+    const bool station = state.NuevaEstacion;
+    if (station) {
+        line_.assign("STN     ");
+        FixedTextField(d.Estacion, 15, field_);
+        line_ += field_;
+    } else {
+        line_.assign(d.V < 200 ? "OBS  F1 " : "OBS  F2 ");
+        FixedTextField(d.Punto, 15, field_);
+        line_ += field_;
+        Number("  H:", d.Hz, 14);
+        Number("  V:", d.V, 14);
+        Number("  D:", d.DistGeometrica, 14);
     }
-
-    line_.assign(d.V < 200 ? "OBS  F1 " : "OBS  F2 ");
-    FixedTextField(d.Punto, 15, field_);
-    line_ += field_;
-    Number("  H:", d.Hz, 14);
-    Number("  V:", d.V, 14);
-    Number("  D:", d.DistGeometrica, 14);
     out.WriteLine(line_);
     line_.clear();
-    Number("TH      ", d.AlturaPrisma, 15);
+    // Instrument height of a set-up, target height of a point.
+    Number(station ? "HI      " : "TH      ", station ? d.AlturaInstrumento : d.AlturaPrisma, 15);
     out.WriteLine(line_);
-    Coordinates("CCRD", d.X, d.Y, d.Z, out);
+    if (station) {
+        Coordinates("FCRD", d.XEstacion, d.YEstacion, d.ZEstacion, out);
+    } else {
+        Coordinates("CCRD", d.X, d.Y, d.Z, out);
+    }
     Codes(d, out);
-    if (state.Observacion != observacionAnterior_) {
+    if (!station && state.Observacion != observacionAnterior_) {
         line_.assign("NOTE    ");
         line_ += Utf8::TrimBlanks(state.Observacion);
         out.WriteLine(line_);
         observacionAnterior_ = state.Observacion;
     }
     out.WriteLine("");
+    state.NuevaEstacion = false;
 }

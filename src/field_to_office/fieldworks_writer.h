@@ -22,7 +22,6 @@ public:
     void Write(KTWDecoderState& state, BufferedOutput& out);
 
 private:
-    void Text(std::string_view tag, std::string_view text, int width);
     void Number(std::string_view tag, double value, int width);
     void Coordinates(const char* tag, double x, double y, double z, BufferedOutput& out);
     void Codes(const TDatoCampo& d, BufferedOutput& out);
