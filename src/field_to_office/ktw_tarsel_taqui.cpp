@@ -22,13 +22,13 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
     std::optional<DXFWriter> dxf;
     std::optional<BufferedOutput> text;
     std::optional<OfficeLineWriter> lines;
-    std::optional<RecordFormatWriter> records;
+    std::optional<RecordFormatWriter> recordFormat;
     if (filter == OfficeFilter::DXF) {
         dxf.emplace(request.salida, state, contadorVertices);
     } else {
         text.emplace(request.salida);
         // An analysis file gets the header of these formats and then its own lines.
-        if (RecordFormatWriter::Serves(filter)) records.emplace(filter, request, opcionFieldWorks, *text);
+        if (RecordFormatWriter::Serves(filter)) recordFormat.emplace(filter, request, opcionFieldWorks, *text);
         lines.emplace(filter, request.analisis, request.perfiles, request.decimalSeparator);
     }
 
@@ -50,8 +50,8 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
                 } else {
                     dxf->WriteDXFPoint(d.Punto, d.X, d.Y, d.Z, d.Codigo1);
                 }
-            } else if (records && !request.analisis) {
-                records->Write(decoder, *text);
+            } else if (recordFormat && !request.analisis) {
+                recordFormat->Write(decoder, *text);
             } else {
                 lines->Write(decoder, *text);
             }
@@ -63,8 +63,8 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
     if (records == 0) throw ConversionError(kSinDatosKTW);
     if (dxf) {
         dxf->WriteDXFFooter();
-    } else if (records) {
-        records->Finish(*text);
+    } else if (recordFormat) {
+        recordFormat->Finish(*text);
     } else {
         text->Commit();
     }
