@@ -133,6 +133,16 @@ void BM_ConvertDXF(benchmark::State& state) { Convert(state, "DXF", "tarsel_benc
 BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertEstandar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertDXF)->Unit(benchmark::kMillisecond);
+// The record formats; Calco also writes its station file, FieldWorks without coordinates.
+void BM_ConvertSDR(benchmark::State& state) { Convert(state, "SDR", "tarsel_bench_obs.sdr"); }
+void BM_ConvertCalco(benchmark::State& state) {
+    Convert(state, "Calco", "tarsel_bench_obs.lec");
+    std::filesystem::remove(std::filesystem::temp_directory_path() / "tarsel_bench_obs.sub");
+}
+void BM_ConvertFieldWorks(benchmark::State& state) { Convert(state, "FieldWorks", "tarsel_bench_obs.fwd"); }
+BENCHMARK(BM_ConvertSDR)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertCalco)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertFieldWorks)->Unit(benchmark::kMillisecond);
 // "Elsamex" writes no observation lines: the decoding alone.
 void BM_DecodeOnly(benchmark::State& state) { Convert(state, "Elsamex", "tarsel_bench_obs.elsamex"); }
 BENCHMARK(BM_DecodeOnly)->Unit(benchmark::kMillisecond);

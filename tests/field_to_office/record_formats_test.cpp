@@ -69,26 +69,6 @@ TEST(SdrRecords, TwoSetUpsCodesAndPointsWithoutCoordinates) {
     EXPECT_EQ(shorter.Convert("SDR", withoutLast, "obra1.sdr"), Data("records_sdr.sdr"));
 }
 
-TEST(SdrRecords, StationAndTwoPointsEndingWithoutLineEnd) {
-    const std::string input =
-        "11...0+000000ST 84...0+00100000 85...0+00200000 86...0+00010000 88...0+00001500 \r\n"
-        "11...0+000000Q1 21...0+10000000 22...0+10000000 31...0+00010000 87...0+00001000 81...0+00101000 "
-        "82...0+00201000 83...0+00010000 \r\n"
-        "11...0+000000Q2 21...0+20000000 22...0+10000000 31...0+00020000 87...0+00002000 81...0+00102000 "
-        "82...0+00202000 83...0+00010000 ";
-    Conversion run;
-    EXPECT_EQ(run.Convert("SDR", input, "obra1.sdr"),
-              kSdrHeader +
-                  "02TP  ST   100.000   200.000    10.000     1.500\r\n"
-                  "08KI  Q1   101.000   201.000    10.000\r\n"
-                  "07TP  ST  Q1   100.000   100.000\r\n"
-                  "03F11.000\r\n"
-                  "09F1  ST  Q1    10.000   100.000   100.000\r\n"
-                  "03F12.000\r\n"
-                  "03F12.000\r\n"
-                  "09F1  ST  Q2    20.000   100.000   200.000\r\n");
-}
-
 // An SDR reader takes each record by its type and fixed columns (1-based, inclusive).
 struct SdrLayout {
     const char* type;
