@@ -47,16 +47,17 @@ std::optional<std::string> CalcoOutputProblem(const std::string& entrada, const 
 
 namespace {
 
-// Refuses before anything is created.
-const std::string& Checked(const std::string& entrada, const std::string& salida, const std::string& station) {
+// The station file's name, once the names are known to serve: refused before
+// anything is created.
+std::string CheckedStationFile(const std::string& entrada, const std::string& salida) {
     if (auto problem = CalcoOutputProblem(entrada, salida)) throw ConversionError(*problem);
-    return station;
+    return CalcoStationFile(salida);
 }
 
 }  // namespace
 
 CalcoWriter::CalcoWriter(const std::string& entrada, const std::string& salida, BufferedOutput& out)
-    : station_(Checked(entrada, salida, CalcoStationFile(salida))) {
+    : station_(CheckedStationFile(entrada, salida)) {
     WriteHeader(out, " E  S   NP        HZ           V          DIST         CD    ALT.P",
                 "### # #####     ###.###     ###.###     ####.###     ######  #.###");
     WriteHeader(station_, " E  S             HL          H0                       CD    ALT.A",
