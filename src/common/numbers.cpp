@@ -310,9 +310,107 @@ constexpr std::array<double, 6> kPowers = {1, 10, 100, 1000, 10000, 100000};
 int PlainMaskDecimals(std::string_view mask) {
     if (mask == "0") return 0;
     if (mask.size() < 3 || mask.size() > 7 || mask[0] != '0' || mask[1] != '.') return -1;
-    for (char c : mask.substr(2))
-        if (c != '0') return -1;
-    return static_cast<int>(mask.size()) - 2;
+    const std::size_t places = mask.size() - 2;
+    if (mask.substr(2) != std::string_view("00000", places)) return -1;
+    return static_cast<int>(places);
+}
+
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+constexpr std::uint64_t kTens[] = {1,
+                                   10,
+                                   100,
+                                   1000,
+                                   10000,
+                                   100000,
+                                   1000000,
+                                   10000000,
+                                   100000000,
+                                   1000000000,
+                                   10000000000,
+                                   100000000000,
+                                   1000000000000,
+                                   10000000000000,
+                                   100000000000000,
+                                   1000000000000000,
+                                   10000000000000000};
+
+// Decimal digits of n (at least one), from its bit width: log10 2 ~ 1233 / 4096,
+// then one comparison to mend the estimate.
+std::size_t DigitCount(std::uint64_t n) {
+    const auto estimate = static_cast<std::size_t>(std::bit_width(n) * 1233 >> 12);
+    const std::size_t digits = estimate + 1 - (n < kTens[estimate] ? 1 : 0);
+    return digits == 0 ? 1 : digits;
+}
+
+template <class U>
+void PutPair(char* at, U pair) {
+    at[0] = kPairs[pair * 2];
+    at[1] = kPairs[pair * 2 + 1];
+}
+
+// The digits of a whole number, the short ones the office files hold most without
+// a loop; returns how many were written.
+template <class U>
+std::size_t WriteWhole(U whole, char* at) {
+    if (whole < 100) {
+        if (whole < 10) {
+            at[0] = static_cast<char>('0' + whole);
+            return 1;
+        }
+        PutPair(at, whole);
+        return 2;
+    }
+    if (whole < 10000) {
+        if (whole < 1000) {
+            at[0] = static_cast<char>('0' + whole / 100);
+            PutPair(at + 1, whole % 100);
+            return 3;
+        }
+        PutPair(at, whole / 100);
+        PutPair(at + 2, whole % 100);
+        return 4;
+    }
+    const std::size_t digits = DigitCount(whole);
+    char* end = at + digits;
+    while (whole >= 10) {
+        end -= 2;
+        PutPair(end, whole % 100);
+        whole /= 100;
+    }
+    if (end != at) *--end = static_cast<char>('0' + whole);
+    return digits;
+}
+
+// Writes n / 10^D with its D decimals: sign, whole digits, separator, decimals.
+// The whole part and the decimals are worked out apart, so that the two chains
+// of divisions by constants run side by side.
+// U: the narrowest unsigned type that holds n (divisions by constants are cheaper
+// on 32 bits).
+template <int D, class U>
+std::size_t WriteFixed(U n, bool minus, char separator, char* out) {
+    constexpr U scale = static_cast<U>(kTens[D]);
+    const U whole = n / scale;
+    U decimals = n % scale;
+    char* at = out;
+    if (minus) *at++ = '-';
+    at += WriteWhole(whole, at);
+    if constexpr (D > 0) {
+        *at++ = separator;
+        char* last = at + D;
+        for (int left = D; left >= 2; left -= 2) {
+            const std::size_t pair = static_cast<std::size_t>(decimals % 100) * 2;
+            decimals /= 100;
+            *--last = kPairs[pair + 1];
+            *--last = kPairs[pair];
+        }
+        if constexpr (D % 2 == 1) *--last = static_cast<char>('0' + decimals);
+        at += D;
+    }
+    return static_cast<std::size_t>(at - out);
 }
 
 // Format(value, mask) for the plain masks, without building the exact decimal
@@ -336,53 +434,32 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     // product that is exactly a half leaves the decision to that error's sign
     // (product + error is exactly magnitude * scale: the scale is exact and fma
     // rounds once); an exact tie goes away from zero.
-    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fma(magnitude, scale, -product) >= 0);
-    auto n = up ? truncated + 1 : truncated;
+    // Which way a value rounds is as good as random: worked out without a branch.
+    std::uint64_t up = static_cast<std::uint64_t>(fraction > 0.5);
+    if (fraction == 0.5) [[unlikely]] {
+        up = static_cast<std::uint64_t>(std::fma(magnitude, scale, -product) >= 0);
+    }
+    const std::uint64_t n = truncated + up;
     const bool minus = value < 0 && n != 0;
-
-    // The length: sign, whole digits (at least one), separator and decimals.
-    // Digits of n from its bit width (log10 2 ~ 1233 / 4096), one comparison to mend.
-    static constexpr std::uint64_t kTens[] = {1,           10,           100,           1000,           10000,
-                                              100000,      1000000,      10000000,      100000000,      1000000000,
-                                              10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
-                                              1000000000000000, 10000000000000000};
-    const auto estimate = static_cast<std::size_t>(std::bit_width(n) * 1233 >> 12);
-    std::size_t digits = estimate + 1 - (n < kTens[estimate] ? 1 : 0);
-    if (digits == 0) digits = 1;
-    const auto places = static_cast<std::size_t>(decimals);
-    if (digits < places + 1) digits = places + 1;
-    const std::size_t length = (minus ? 1 : 0) + digits + (places > 0 ? 1 : 0);
-
-    // Digits from the right, two at a time: the decimals, the separator, the whole
-    // part, the sign.
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
-    char* at = out + length;
-    std::size_t left = places;
-    while (left >= 2) {
-        const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
-        n /= 100;
-        *--at = kPairs[pair + 1];
-        *--at = kPairs[pair];
-        left -= 2;
+    if (n <= 0xFFFFFFFFu) {
+        const auto n32 = static_cast<std::uint32_t>(n);
+        switch (decimals) {
+            case 0: return WriteFixed<0>(n32, minus, separator, out);
+            case 1: return WriteFixed<1>(n32, minus, separator, out);
+            case 2: return WriteFixed<2>(n32, minus, separator, out);
+            case 3: return WriteFixed<3>(n32, minus, separator, out);
+            case 4: return WriteFixed<4>(n32, minus, separator, out);
+            default: return WriteFixed<5>(n32, minus, separator, out);
+        }
     }
-    if (left == 1) {
-        *--at = static_cast<char>('0' + n % 10);
-        n /= 10;
+    switch (decimals) {
+        case 0: return WriteFixed<0>(n, minus, separator, out);
+        case 1: return WriteFixed<1>(n, minus, separator, out);
+        case 2: return WriteFixed<2>(n, minus, separator, out);
+        case 3: return WriteFixed<3>(n, minus, separator, out);
+        case 4: return WriteFixed<4>(n, minus, separator, out);
+        default: return WriteFixed<5>(n, minus, separator, out);
     }
-    if (places > 0) *--at = separator;
-    char* const wholeEnd = at;
-    while (n >= 10) {
-        const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
-        n /= 100;
-        *--at = kPairs[pair + 1];
-        *--at = kPairs[pair];
-    }
-    if (n > 0 || at == wholeEnd) *--at = static_cast<char>('0' + n);
-    if (minus) *--at = '-';
-    return length;
 }
 
 }  // namespace

@@ -53,40 +53,38 @@ DXFWriter::DXFWriter(std::string path, const State& state, std::int32_t& contado
     }
     layers_[1].decimales = LabelDecimals(state.Layer2Decimales);
     layers_[2].decimales = LabelDecimals(state.Layer3Decimales);
-    for (std::string* text : {&x_, &y_, &z_, &xRight_, &xLeft_, &yText_, &label_, &zLine_}) text->reserve(64);
     out_.Write("0\r\nSECTION\r\n2\r\nENTITIES\r\n");
 }
 
-const std::string& DXFWriter::Number(std::string& text, double value, int decimals) {
+void DXFWriter::NumberText::Set(double value, std::string_view mask) {
+    size_ = Num::FormatPlain(value, mask, '.', plain_);
+    if (size_ == 0) long_ = Num::Format(value, mask, '.');
+}
+
+std::string_view DXFWriter::Number(NumberText& text, double value, int decimals) {
     static constexpr std::string_view kMasks[] = {"0", "0.0", "0.00", "0.000"};
-    text.clear();
-    Num::AppendFormat(text, value, kMasks[decimals >= 0 && decimals <= 3 ? decimals : 0], '.');
-    return text;
+    text.Set(value, kMasks[decimals >= 0 && decimals <= 3 ? decimals : 0]);
+    return text.View();
 }
 
 void DXFWriter::Coordinates(double x, double y, double z) {
     Number(x_, x);
     Number(y_, y);
     Number(z_, z);
-    zLine_.clear();
-    if (mode_ == Mode::D3) {
-        zLine_ += z_;
-    } else {
-        zLine_.push_back('0');
-    }
+    zLine_ = mode_ == Mode::D3 ? z_.View() : std::string_view("0");
 }
 
 void DXFWriter::PointEntity() {
     out_.Write(kPointHead);
-    out_.Write(x_);
+    out_.Write(x_.View());
     out_.Write(kY);
-    out_.Write(y_);
+    out_.Write(y_.View());
     out_.Write(kZ);
     out_.Write(zLine_);
     out_.Write(kEnd);
 }
 
-void DXFWriter::Text(const std::string& head, const std::string& x, const std::string& y, std::string_view text) {
+void DXFWriter::Text(const std::string& head, std::string_view x, std::string_view y, std::string_view text) {
     out_.Write(head);
     out_.Write(x);
     out_.Write(kY);
@@ -98,25 +96,25 @@ void DXFWriter::Text(const std::string& head, const std::string& x, const std::s
     out_.Write(kEnd);
 }
 
-const std::string& DXFWriter::CoordinateLabel(const std::string& threeDecimals, double value, int decimals) {
-    return decimals == 3 ? threeDecimals : Number(label_, value, decimals);
+std::string_view DXFWriter::CoordinateLabel(const NumberText& threeDecimals, double value, int decimals) {
+    return decimals == 3 ? threeDecimals.View() : Number(label_, value, decimals);
 }
 
 void DXFWriter::Labels(const std::string* const heads[4], std::string_view label1, double x, double y, double z,
                        std::string_view codigo) {
     const double s = step_;
     if (layers_[0].activo || layers_[2].activo || layers_[3].activo) Number(xRight_, x + 2 * s);
-    if (layers_[0].activo) Text(*heads[0], xRight_, y_, label1);
+    if (layers_[0].activo) Text(*heads[0], xRight_.View(), y_.View(), label1);
     if (layers_[1].activo) {
         const int decimals = layers_[1].decimales;
         Number(xLeft_, x - 14 * s);
-        Text(*heads[1], xLeft_, y_, CoordinateLabel(x_, x, decimals));
-        Text(*heads[1], xLeft_, Number(yText_, y - 1.75 * s), CoordinateLabel(y_, y, decimals));
+        Text(*heads[1], xLeft_.View(), y_.View(), CoordinateLabel(x_, x, decimals));
+        Text(*heads[1], xLeft_.View(), Number(yText_, y - 1.75 * s), CoordinateLabel(y_, y, decimals));
     }
     if (layers_[2].activo) {
-        Text(*heads[2], xRight_, Number(yText_, y - 2.5 * s), CoordinateLabel(z_, z, layers_[2].decimales));
+        Text(*heads[2], xRight_.View(), Number(yText_, y - 2.5 * s), CoordinateLabel(z_, z, layers_[2].decimales));
     }
-    if (layers_[3].activo) Text(*heads[3], xRight_, Number(yText_, y - 6 * s), codigo);
+    if (layers_[3].activo) Text(*heads[3], xRight_.View(), Number(yText_, y - 6 * s), codigo);
 }
 
 void DXFWriter::WriteDXFPoint(std::string_view punto, double x, double y, double z, std::string_view codigo) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "common/buffered_output.h"
+#include "common/numbers.h"
 
 struct State;
 
@@ -58,18 +59,31 @@ private:
     };
     enum class Mode { D2, D3, Tunnel };
 
+    // The text of one number, formatted in place: no allocation, no copy but the
+    // one into the file.
+    class NumberText {
+    public:
+        void Set(double value, std::string_view mask);
+        std::string_view View() const { return size_ > 0 ? std::string_view(plain_, size_) : std::string_view(long_); }
+
+    private:
+        char plain_[Num::kPlainFormatBytes];
+        std::size_t size_ = 0;
+        std::string long_;  // a value too large for the plain road
+    };
+
     // Format(value, "0.000") with a point, into one of the writer's texts.
-    const std::string& Number(std::string& text, double value, int decimals = 3);
+    std::string_view Number(NumberText& text, double value, int decimals = 3);
     // x_, y_ and z_: the coordinates of the point being written, to three decimals.
     void Coordinates(double x, double y, double z);
     void PointEntity();
-    void Text(const std::string& head, const std::string& x, const std::string& y, std::string_view text);
+    void Text(const std::string& head, std::string_view x, std::string_view y, std::string_view text);
     // The labels of the point whose coordinates are in x_, y_, z_; heads: the TEXT
     // heads of the four label layers.
     void Labels(const std::string* const heads[4], std::string_view label1, double x, double y, double z,
                 std::string_view codigo);
     // A coordinate label: the text of the point's coordinate when it has three decimals.
-    const std::string& CoordinateLabel(const std::string& threeDecimals, double value, int decimals);
+    std::string_view CoordinateLabel(const NumberText& threeDecimals, double value, int decimals);
     static std::string TextHead(std::string_view layer, const std::string& color);
 
     BufferedOutput out_;
@@ -79,7 +93,7 @@ private:
     std::string tail_;  // from the end of a TEXT's z line to its text: height and code 1
     LabelLayer layers_[4];
     // The texts of one point's numbers, kept to reuse their storage.
-    std::string x_, y_, z_, xRight_, xLeft_, yText_, label_;
-    std::string zLine_;  // the z line of the point and its labels: z_ in 3D, "0" otherwise
+    NumberText x_, y_, z_, xRight_, xLeft_, yText_, label_;
+    std::string_view zLine_;  // the z line of the point and its labels: z_ in 3D, "0" otherwise
     std::string profileHeads_[4];
 };
