@@ -6,15 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "app/state.h"
-#include "common/buffered_output.h"
+#include "bench_support.h"
 #include "common/record_input.h"
 #include "field_to_office/binary_converters.h"
 #include "field_to_office/tarsel_binary_records.h"
@@ -65,11 +63,7 @@ const std::string& InputFile() {
 
 std::int64_t FileBytes() { return static_cast<std::int64_t>(std::filesystem::file_size(InputFile())); }
 
-void ReportMemory(benchmark::State& state) {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
+using bench::ReportMemory;
 
 void BM_ReadRecords(benchmark::State& state) {
     const std::string& file = InputFile();
@@ -107,20 +101,8 @@ void Convert(benchmark::State& state, const char* filtro, const char* outName) {
 void BM_ConvertEstandar(benchmark::State& state) { Convert(state, "Estandar", "tarsel_bench_fic.txt"); }
 void BM_ConvertDXF(benchmark::State& state) { Convert(state, "DXF", "tarsel_bench_fic.dxf"); }
 
-// The bytes of the drawing written through one buffered stream, in pieces of one
-// point's size: what the drawing would cost if its texts cost nothing.
-void BM_WriteDrawingBytes(benchmark::State& state) {
-    const std::string out = (std::filesystem::temp_directory_path() / "tarsel_bench_bytes.dxf").string();
-    const std::string piece(600, 'x');
-    const std::uintmax_t total = DrawingBytes();
-    for (auto _ : state) {
-        BufferedOutput stream(out);
-        for (std::uintmax_t written = 0; written < total; written += piece.size()) stream.Write(piece);
-        stream.Commit();
-    }
-    state.counters["output_MB"] = static_cast<double>(total) / 1e6;
-    std::filesystem::remove(out);
-}
+// The bytes of the drawing written through one buffered stream.
+void BM_WriteDrawingBytes(benchmark::State& state) { bench::WriteBytes(state, DrawingBytes(), "tarsel_bench_bytes.dxf"); }
 
 BENCHMARK(BM_ReadRecords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertEstandar)->Unit(benchmark::kMillisecond);
