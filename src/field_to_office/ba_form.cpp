@@ -213,11 +213,11 @@ void ba_form::B_A_Transform_Click() {
             state.CancelarDXF = 0;
             return;
         }
-        // Known before anything is deleted: tunnel profiles need a profile converter.
-        const bool profiles = decision.converter == Converter::B_A_Perfiles ||
-                              decision.converter == Converter::KTW_A_Perfiles ||
-                              decision.converter == Converter::Multi_Piste_Perfiles;
-        if (state.DosTresD == 4 && !profiles) return Refuse(kTunelSoloPerfiles, 48, kTitle);
+        // Known before anything is deleted: only KTW profile files are drawn as
+        // tunnel sections (a Tarsel profile file draws its points).
+        if (state.DosTresD == 4 && decision.converter != Converter::KTW_A_Perfiles) {
+            return Refuse(kTunelSoloPerfiles, 48, kTitle);
+        }
         desktop.SetMousePointer(platform::kHourglass);
     }
 

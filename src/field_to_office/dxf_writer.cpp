@@ -148,7 +148,7 @@ std::string DXFWriter::ProfileLayer(double pk) {
     return layer;
 }
 
-void DXFWriter::WriteDXFProfile(std::int16_t noPuntos, double pk, double y, double z, std::string_view codigo,
+void DXFWriter::WriteDXFProfile(std::int32_t noPuntos, double pk, double y, double z, std::string_view codigo,
                                 std::span<const double> distancias, std::span<const double> cotas) {
     if (mode_ != Mode::Tunnel) {
         // A single point, whose name label is the number of points printed as a number.

@@ -18,9 +18,10 @@
 
 struct State;
 
-// Tunnel profiles ("dos_tres_d" 4) draw profile files only; point data has no profile.
+// Tunnel profiles ("dos_tres_d" 4) draw KTW profile files only; point data has no
+// profile, and a Tarsel profile file is drawn as points.
 inline constexpr const char* kTunelSoloPerfiles =
-    "Con la opción \"Perfiles Túnel\" sólo se pueden dibujar ficheros de perfiles. "
+    "Con la opción \"Perfiles Túnel\" sólo se pueden dibujar ficheros de perfiles KTW. "
     "Elija 2D o 3D en los parámetros DXF.";
 
 class DXFWriter {
@@ -40,7 +41,7 @@ public:
     // elements. Tunnel-profile mode: a closed polyline through the points on the
     // layer named after the chainage, and labels at each point. 2D and 3D: a single
     // point at (pk, y, z) whose name label is the number of points.
-    void WriteDXFProfile(std::int16_t noPuntos, double pk, double y, double z, std::string_view codigo,
+    void WriteDXFProfile(std::int32_t noPuntos, double pk, double y, double z, std::string_view codigo,
                          std::span<const double> distancias, std::span<const double> cotas);
 
     // The closing lines; then the file takes its name.
