@@ -11,6 +11,7 @@
 #include "field_to_office/binary_bytes.h"
 #include "field_to_office/binary_converters.h"
 #include "field_to_office/dxf_writer.h"
+#include "field_to_office/ktw_profiles.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
 #include "support/files.h"
 
@@ -142,6 +143,25 @@ TEST_F(EzdxfReads, BinaryObservationsWithNulPaddedCodes) {
                   ["Codigo", "BORDE     ", 1012.123, 2014.5, 101.5, 1.3, 4],
                   ["No_Punto", "P2        ", -3.25, 2020.5, 101.5, 1.3, 1],
                   ["Codigo", "          ", -3.25, 2014.5, 101.5, 1.3, 4]]})");
+}
+
+// A KTW profile file drawn as tunnel sections: each chainage's points ordered from
+// the lower left over the crown to the lower right, labels on the section's layer.
+TEST_F(EzdxfReads, KTWProfilesAsTunnelSections) {
+    State state;
+    state.DosTresD = 4;
+    std::int32_t vertices = 0;
+    ProfileRequest request;
+    request.entrada = std::string(TARSEL_TEST_DATA) + "/scenarios/profiles/data/perfiles.ktw";
+    request.salida = dir_.File("perfiles.dxf");
+    request.filtro = "DXF";
+    request.formatoCampo = 2;
+    ConvertKTWPerfiles(request, state, vertices);
+    Check(request.salida, R"({"counts": {"POLYLINE": 2, "TEXT": 25},
+        "layers": ["10_500", "20_000"],
+        "polylines": [
+          {"layer": "10_500", "closed": true, "vertices": [[-1, 99], [4, 100]]},
+          {"layer": "20_000", "closed": true, "vertices": [[-2, 98], [0, 103], [2, 98]]}]})");
 }
 
 TEST_F(EzdxfReads, EmptyDrawing) {

@@ -1,5 +1,5 @@
 // The three profile readers end to end into Clip files (the simplest layout), with
-// input files written by hand word by word and record by record.
+// input files written by hand word by word and record by record; the Istram boxes.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,9 @@
 #include "common/errors.h"
 #include "field_to_office/ktw_profiles.h"
 #include "field_to_office/prf_profiles.h"
+#include "field_to_office/profile_converters.h"
 #include "field_to_office/text_profiles.h"
+#include "platform/scripted_desktop.h"
 #include "support/files.h"
 
 namespace {
@@ -192,6 +194,30 @@ TEST_F(ProfileReaders, PRFValuesThatAreNotNumbersStop) {
     ProfileRequest r = Request(Group(1, 0, 0, 0) + Point("A", 0, 0, std::nan(""), 1));
     EXPECT_THROW(ConvertPRFPerfiles(r, state_, vertices_, [](const std::string&) {}), ConversionError);
     EXPECT_FALSE(std::filesystem::exists(dir_.File("out")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(IstramBoxes, PromptsAnswersAndRange) {
+    platform::ScriptedDesktop desktop;
+    desktop.AnswerInput("12abc");
+    desktop.AnswerInput("letras");
+    const auto p = AskIstramParametros(desktop);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->tipoLin, 12);
+    EXPECT_EQ(p->nDeEje, 0);
+    const auto& t = desktop.Transcript();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].text, "Introduzca el tipo de línea");
+    EXPECT_EQ(t[0].title, "Perfiles Istram");
+    EXPECT_EQ(t[1].text, "Introduzca el número de eje");
+    desktop.AnswerInput("40000");
+    EXPECT_THROW(AskIstramParametros(desktop), ConversionError);
+    desktop.AnswerInput(std::nullopt);
+    EXPECT_FALSE(AskIstramParametros(desktop));
+    EXPECT_EQ(desktop.Boxes().back().text, "No ha introducido el tipo de línea");
 }
 
 }  // namespace
