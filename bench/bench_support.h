@@ -1,6 +1,7 @@
 #pragma once
-// What the benchmark programs share: the memory counter, and writing a number of
-// bytes through one buffered stream, the yardstick of the DXF writer.
+// What the benchmark programs share: the memory counter, a plain line-by-line read
+// (the yardstick of the text readers), and writing a number of bytes through one
+// buffered stream, the yardstick of the DXF writer.
 
 #include <benchmark/benchmark.h>
 
@@ -9,8 +10,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "common/buffered_output.h"
+#include "common/line_input.h"
 
 namespace bench {
 
@@ -18,6 +21,19 @@ inline void ReportMemory(benchmark::State& state) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Reads the file line by line, as the converters do, and nothing else.
+inline void ReadLines(benchmark::State& state, const std::string& file) {
+    for (auto _ : state) {
+        LineInput input(file);
+        std::string_view line;
+        std::size_t count = 0;
+        while (input.Next(line)) count += line.size() > 0 ? 1 : 0;
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(file)));
+    ReportMemory(state);
 }
 
 // `total` bytes written through one BufferedOutput in pieces of one point's size

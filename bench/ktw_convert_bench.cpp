@@ -13,7 +13,6 @@
 #include "app/state.h"
 #include "bench_support.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
-#include "common/line_input.h"
 
 namespace {
 
@@ -95,18 +94,7 @@ std::uintmax_t& DrawingBytes() {
     return bytes;
 }
 
-void BM_ReadLines(benchmark::State& state) {
-    const std::string& file = InputFile();
-    for (auto _ : state) {
-        LineInput input(file);
-        std::string_view line;
-        std::size_t count = 0;
-        while (input.Next(line)) count += line.size() > 0 ? 1 : 0;
-        benchmark::DoNotOptimize(count);
-    }
-    state.SetBytesProcessed(state.iterations() * FileBytes());
-    ReportMemory(state);
-}
+void BM_ReadLines(benchmark::State& state) { bench::ReadLines(state, InputFile()); }
 
 void Convert(benchmark::State& state, const char* filtro, const char* outName) {
     const std::string& file = InputFile();

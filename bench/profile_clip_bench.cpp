@@ -5,14 +5,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "app/state.h"
-#include "common/line_input.h"
+#include "bench_support.h"
 #include "field_to_office/ktw_profiles.h"
 
 namespace {
@@ -61,24 +59,9 @@ const std::string& InputFile() {
 
 std::int64_t FileBytes() { return static_cast<std::int64_t>(std::filesystem::file_size(InputFile())); }
 
-void ReportMemory(benchmark::State& state) {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
+using bench::ReportMemory;
 
-void BM_ReadLines(benchmark::State& state) {
-    const std::string& file = InputFile();
-    for (auto _ : state) {
-        LineInput input(file);
-        std::string_view line;
-        std::size_t count = 0;
-        while (input.Next(line)) count += line.size() > 0 ? 1 : 0;
-        benchmark::DoNotOptimize(count);
-    }
-    state.SetBytesProcessed(state.iterations() * FileBytes());
-    ReportMemory(state);
-}
+void BM_ReadLines(benchmark::State& state) { bench::ReadLines(state, InputFile()); }
 
 void BM_ProfilesToClip(benchmark::State& state) {
     ProfileRequest request;
