@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
+#include "common/errors.h"
 #include "common/field.h"
 #include "common/line_input.h"
 #include "common/numbers.h"
@@ -58,43 +61,47 @@ std::vector<double> ConvertTextPerfiles(const ProfileRequest& request, const Sta
     bool newGroup = true;
     TFields campos(1);
     std::string_view text;
+    std::int64_t lineNumber = 0;
     while (input.Next(text)) {
-        std::int32_t n = 0;
-        GM::Separar_Campos_Blanco(text, n, campos);
-        std::int32_t indicador = 0;
-        double pk = 0;
-        if (n < 1 || !Kind(campos[1].Texto, indicador, pk)) continue;
-        // A line needs its three coordinates.
-        if (n < 4 || !Strings::IsNumericString(campos[2].Texto) || !Strings::IsNumericString(campos[3].Texto) ||
-            !Strings::IsNumericString(campos[4].Texto)) {
-            continue;
-        }
-        const ListLine line{Num::Val(campos[2].Texto), Num::Val(campos[3].Texto), Num::Val(campos[4].Texto),
-                            indicador, 0};
+        ++lineNumber;
+        try {
+            std::int32_t n = 0;
+            GM::Separar_Campos_Blanco(text, n, campos);
+            std::int32_t indicador = 0;
+            double pk = 0;
+            if (n < 1 || !Kind(campos[1].Texto, indicador, pk)) continue;
+            // A line needs its three coordinates.
+            if (n < 4 || !Strings::IsNumericString(campos[2].Texto) || !Strings::IsNumericString(campos[3].Texto) ||
+                !Strings::IsNumericString(campos[4].Texto)) {
+                continue;
+            }
+            lines.push_back({Num::Val(campos[2].Texto), Num::Val(campos[3].Texto), Num::Val(campos[4].Texto),
+                             indicador, 0});
+            ListLine& line = lines.back();
 
-        // Axis lines before the first side point open a profile each; after that a
-        // line joins the profile of its chainage, or opens one.
-        auto found = byChainage.find(pk);
-        std::size_t perfil = 0;
-        if (newGroup || found == byChainage.end()) {
-            perfil = profiles.size();
-            profiles.emplace_back();
-            profiles.back().Leido.Pk = pk;
-            byChainage[pk] = perfil;
-            if (indicador != 0) newGroup = false;
-        } else {
-            perfil = found->second;
+            // Axis lines before the first side point open a profile each; after that a
+            // line joins the profile of its chainage, or opens one.
+            auto found = byChainage.find(pk);
+            if (newGroup || found == byChainage.end()) {
+                line.Perfil = profiles.size();
+                profiles.emplace_back();
+                profiles.back().Leido.Pk = pk;
+                byChainage[pk] = line.Perfil;
+                if (indicador != 0) newGroup = false;
+            } else {
+                line.Perfil = found->second;
+            }
+            ListProfile& p = profiles[line.Perfil];
+            if (indicador == 0) {
+                p.Leido.X = line.X;
+                p.Leido.Y = line.Y;
+                p.Leido.Z = line.Z;
+                p.TieneEje = true;
+            }
+            ++p.Lineas;
+        } catch (const std::overflow_error&) {
+            throw ConversionError("Número fuera de rango en la línea " + std::to_string(lineNumber) + ".");
         }
-        ListProfile& p = profiles[perfil];
-        if (indicador == 0) {
-            p.Leido.X = line.X;
-            p.Leido.Y = line.Y;
-            p.Leido.Z = line.Z;
-            p.TieneEje = true;
-        }
-        ++p.Lineas;
-        lines.push_back(line);
-        lines.back().Perfil = perfil;
     }
 
     // Profiles of one chainage share the axis point of the first of them that has one.

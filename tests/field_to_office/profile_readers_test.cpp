@@ -122,6 +122,8 @@ TEST_F(ProfileReaders, TextListsMeasureFromTheAxis) {
               "100.000 ,  4  , 0, 0\r\n-5.00 ,49.00\r\n-0.50 ,48.00\r\n0.00 ,50.00\r\n5.00 ,51.00\r\n"
               "200.000 ,  3  , 0, 0\r\n0.00 ,20.00\r\n5.00 ,21.00\r\n10.00 ,22.00\r\n");
     EXPECT_EQ(withoutAxis, std::vector<double>{300});
+    r = Request("E1e999 1 2 3\r\n");
+    EXPECT_THROW(ConvertTextPerfiles(r, state_, vertices_), ConversionError);
 }
 
 // A .PRF group: the marker, the header and the points, little-endian.
