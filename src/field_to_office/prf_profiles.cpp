@@ -1,20 +1,19 @@
 #include "field_to_office/prf_profiles.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
 #include "common/errors.h"
+#include "common/little_endian.h"
 #include "common/numbers.h"
+#include "field_to_office/tarsel_binary_records.h"
 
 namespace {
 
 constexpr std::size_t kCabecera = 52;
 constexpr std::size_t kPunto = 42;
-// Radians to grads, with the value of pi the instruments' files were made with.
-constexpr double kAGrados = 200 / 3.14159265359;
 
 std::string ReadWholeFile(const std::string& path) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
@@ -27,19 +26,11 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-std::uint64_t Bytes8(std::string_view bytes, std::size_t at) {
-    std::uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    return v;
+const unsigned char* At(std::string_view bytes, std::size_t at) {
+    return reinterpret_cast<const unsigned char*>(bytes.data()) + at;
 }
 
-double Double(std::string_view bytes, std::size_t at) { return std::bit_cast<double>(Bytes8(bytes, at)); }
-
-std::int32_t Int32(std::string_view bytes, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    return static_cast<std::int32_t>(v);
-}
+double Double(std::string_view bytes, std::size_t at) { return LittleEndian::Double(At(bytes, at)); }
 
 // A value the outputs cannot hold stops the conversion.
 double Finite(double value, std::size_t at) {
@@ -55,8 +46,8 @@ RegistroPerfil Cabecera(std::string_view bytes, std::size_t at) {
     r.Pk = Finite(Double(bytes, at), at);
     r.X = Finite(Double(bytes, at + 8), at + 8);
     r.Y = Finite(Double(bytes, at + 16), at + 16);
-    r.Azimut = Finite(Double(bytes, at + 24), at + 24) * kAGrados;
-    r.Entero = Int32(bytes, at + 32);
+    r.Azimut = RadianesAGrados(Finite(Double(bytes, at + 24), at + 24));
+    r.Entero = LittleEndian::Int32(At(bytes, at + 32));
     r.Distancia = Double(bytes, at + 36);
     r.Cota = Double(bytes, at + 44);
     return r;
@@ -65,7 +56,7 @@ RegistroPerfil Cabecera(std::string_view bytes, std::size_t at) {
 RegistroPerfil Punto(std::string_view bytes, std::size_t at) {
     RegistroPerfil r;
     r.Nombre.assign(bytes.substr(at, 10));
-    std::replace(r.Nombre.begin(), r.Nombre.end(), '\0', ' ');
+    AddSpacesToString(r.Nombre);
     r.X = Finite(Double(bytes, at + 10), at + 10);
     r.Y = Finite(Double(bytes, at + 18), at + 18);
     r.Cota = Finite(Double(bytes, at + 26), at + 26);
