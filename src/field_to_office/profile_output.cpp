@@ -26,7 +26,6 @@ ProfileOutput::ProfileOutput(const ProfileRequest& request, const State& state, 
         clip_.emplace(ClipProfileWriter::Header::Clip);
         text_.emplace(request.salida);
         text_->WriteLine("*TER");
-        created_ = true;
         return;
     case ProfileFilter::Topcal:
         clip_.emplace(ClipProfileWriter::Header::Topcal);
@@ -37,7 +36,6 @@ ProfileOutput::ProfileOutput(const ProfileRequest& request, const State& state, 
     case ProfileFilter::Vial:
         break;
     default:
-        created_ = true;
         break;
     }
     text_.emplace(request.salida);
@@ -59,15 +57,14 @@ void ProfileOutput::Write(PerfilMedido& perfil, double pkDibujo) {
         tunnel_.B_A_Perfiles_DXF(perfil, pkDibujo, Centro, *dxf_);
         return;
     default:
-        return;
+        break;
     }
-    if (perfil.NoPuntos() > 0) created_ = true;
 }
 
 void ProfileOutput::Finish() {
     if (dxf_) {
         dxf_->WriteDXFFooter();
-    } else if (created_) {
+    } else {
         text_->Commit();
     }
 }

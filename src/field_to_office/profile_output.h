@@ -64,15 +64,14 @@ public:
     // The centre of the tunnel sections (the last station read).
     CentroTunel Centro;
 
-    // Ends the output and gives it its name. Topcal, Istram and Vial files exist
-    // only once a profile has been written.
+    // Ends the output and gives it its name, replacing the old output also when
+    // the input held no profile.
     void Finish();
 
 private:
     ProfileFilter filter_;
     std::optional<BufferedOutput> text_;
     std::optional<DXFWriter> dxf_;
-    bool created_ = false;
     std::optional<ClipProfileWriter> clip_;
     std::optional<IstramProfileWriter> istram_;
     VialProfileWriter vial_;

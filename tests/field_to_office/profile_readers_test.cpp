@@ -95,11 +95,8 @@ TEST_F(ProfileReaders, KTWEmptyFileGivesACompleteDrawing) {
     state_.DosTresD = 4;
     EXPECT_EQ(KTW("", 2, "DXF"), "0\r\nSECTION\r\n2\r\nENTITIES\r\n 0\r\nENDSEC\r\n0\r\nEOF\r\n");
     EXPECT_EQ(vertices_, 20);
-    // Vial writes nothing without a profile: no file.
-    std::filesystem::remove(dir_.File("out"));
-    ProfileRequest r = Request("41....+00PERFIL 42...0+00001000 \r\n", "Vial");
-    ConvertKTWPerfiles(r, state_, vertices_);
-    EXPECT_FALSE(std::filesystem::exists(dir_.File("out")));
+    // A profile without points writes nothing, but the old output is replaced.
+    EXPECT_EQ(KTW("41....+00PERFIL 42...0+00001000 \r\n", 2, "Vial"), "");
 }
 
 
