@@ -171,6 +171,16 @@ TEST_F(ProfileReaders, PRFMarkersOnlyWhereARecordCouldBegin) {
     EXPECT_FALSE(truncated);
 }
 
+TEST_F(ProfileReaders, PRFPointLinesOfModeloDigitalAndElsamex) {
+    const std::string file = Group(12.25, 0, 0, 0) + Point("P1", 1.5, 2, 3.125, -4);
+    ProfileRequest r = Request(file, "Modelo Digital");
+    ConvertPRFPerfiles(r, state_, vertices_, [](const std::string&) { FAIL(); });
+    EXPECT_EQ(ReadBytes(dir_.File("out")), "P1         1.500 2.000 3.125\r\n");
+    r = Request(file, "Elsamex");
+    ConvertPRFPerfiles(r, state_, vertices_, [](const std::string&) { FAIL(); });
+    EXPECT_EQ(ReadBytes(dir_.File("out")), "----\r\n12.250\r\n-4.000\r\n3.125\r\n1.500\r\n2.000\r\n");
+}
+
 TEST_F(ProfileReaders, PRFToClipUnderTheLastHeader) {
     const std::string file = Group(7.9, 0, 0, 0) + Point("A", 0, 0, 3, 1) + Group(7.9, 0, 0, 0) +
                              Point("B", 0, 0, 4, -1) + Point("C", 0, 0, 5, 0);
