@@ -310,9 +310,9 @@ constexpr std::array<double, 6> kPowers = {1, 10, 100, 1000, 10000, 100000};
 int PlainMaskDecimals(std::string_view mask) {
     if (mask == "0") return 0;
     if (mask.size() < 3 || mask.size() > 7 || mask[0] != '0' || mask[1] != '.') return -1;
-    const std::size_t places = mask.size() - 2;
-    if (mask.substr(2) != std::string_view("00000", places)) return -1;
-    return static_cast<int>(places);
+    for (std::size_t i = 2; i < mask.size(); ++i)
+        if (mask[i] != '0') return -1;
+    return static_cast<int>(mask.size()) - 2;
 }
 
 constexpr char kPairs[] =
@@ -426,9 +426,11 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     const double product = magnitude * scale;
     // Below 2^52 every double has a fraction resolution of at least one half.
     if (!(product < 4503599627370496.0)) return 0;
-    // Below 2^52 and not negative: the whole part is the truncated integer.
-    const auto truncated = static_cast<std::uint64_t>(product);
-    const auto whole = static_cast<double>(truncated);
+    // Below 2^52 and not negative: the whole part is the truncated integer (through
+    // the signed type, whose conversions are single instructions).
+    const auto truncatedSigned = static_cast<std::int64_t>(product);
+    const auto whole = static_cast<double>(truncatedSigned);
+    const auto truncated = static_cast<std::uint64_t>(truncatedSigned);
     const double fraction = product - whole;  // exact
     // The rounding error of the product is below half a unit of it, so only a
     // product that is exactly a half leaves the decision to that error's sign

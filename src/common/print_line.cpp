@@ -7,7 +7,6 @@
 #include "common/utf8_columns.h"
 
 namespace {
-constexpr std::int32_t kZoneWidth = 14;
 constexpr std::size_t kFirstCapacity = 256;
 }
 
@@ -25,23 +24,10 @@ void PrintLine::Grow(std::size_t more) {
     capacity_ = capacity;
 }
 
-void PrintLine::Blanks(std::size_t n) {
-    static constexpr char kBlanks[17] = "                ";
-    if (n <= 16) return Put(kBlanks, n);
+void PrintLine::ManyBlanks(std::size_t n) {
     if (capacity_ - size_ < n) Grow(n);
     std::memset(buffer_.get() + size_, ' ', n);
     size_ += n;
-}
-
-void PrintLine::MoveToZone() {
-    // First zone start after the last character written (column_ - 1).
-    const std::int32_t lastWritten = column_ - 1;
-    std::int32_t target = (lastWritten / kZoneWidth) * kZoneWidth + 1;
-    if (target <= lastWritten) target += kZoneWidth;
-    target += (pendingZones_ - 1) * kZoneWidth;
-    pendingZones_ = 0;
-    Blanks(static_cast<std::size_t>(target - column_));
-    column_ = target;
 }
 
 PrintLine& PrintLine::Text(std::string_view text) {

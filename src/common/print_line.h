@@ -9,6 +9,7 @@
 // line: office files are written a million lines at a time.
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -58,14 +59,34 @@ private:
     void ApplyZones() {
         if (pendingZones_ != 0) MoveToZone();
     }
-    void MoveToZone();
+    void MoveToZone() {
+        // First zone start after the last character written (column_ - 1).
+        const std::int32_t lastWritten = column_ - 1;
+        std::int32_t target = (lastWritten / kZoneWidth) * kZoneWidth + 1;
+        if (target <= lastWritten) target += kZoneWidth;
+        target += (pendingZones_ - 1) * kZoneWidth;
+        pendingZones_ = 0;
+        Blanks(static_cast<std::size_t>(target - column_));
+        column_ = target;
+    }
+    // A zone's few blanks: always sixteen copied, of which n are kept, so that the
+    // copy does not depend on n.
+    void Blanks(std::size_t n) {
+        static constexpr char kBlanks[] = "                ";
+        if (n > 16) return ManyBlanks(n);
+        if (capacity_ - size_ < 16) Grow(16);
+        std::memcpy(buffer_.get() + size_, kBlanks, 16);
+        size_ += n;
+    }
+    void ManyBlanks(std::size_t n);
     void Put(const char* bytes, std::size_t n) {
         if (capacity_ - size_ < n) Grow(n);
         CopySmall(buffer_.get() + size_, bytes, n);
         size_ += n;
     }
-    void Blanks(std::size_t n);
     void Grow(std::size_t more);
+
+    static constexpr std::int32_t kZoneWidth = 14;
 
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;

@@ -125,6 +125,19 @@ TEST_F(BinaryConverters, IstramSequencesAndMendedCodes) {
                             line("    P3", "     0", "   68", 2) + line("    P4", "     0", "  645", 3));
 }
 
+TEST_F(BinaryConverters, TheSequenceDoesNotWrapAt32767) {
+    Observation o;
+    o.codigos[2] = Text("1");
+    const std::string one = o.Bytes();
+    std::string bytes;
+    for (int i = 0; i < 32769; ++i) bytes += one;
+    ConvertBinaryTaquiIstram(Request("o.fic", bytes, "Istram Estandar"), [](const std::string&) {});
+    const std::string out = Output();
+    // 32,769 lines of 58 bytes; the last counts 32768.
+    ASSERT_EQ(out.size(), 32769u * 58u);
+    EXPECT_EQ(out.substr(out.size() - 58, 17), "    P1 32768    0");
+}
+
 TEST_F(BinaryConverters, LongNamesAreCutWithOneWarning) {
     Observation o;
     o.punto = Text("LARGO01", ' ');
