@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <system_error>
@@ -320,6 +321,23 @@ constexpr char kPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+// "000" to "999", four bytes apart: three digits in one copy.
+constexpr std::array<char, 4000> kTriples = [] {
+    std::array<char, 4000> table{};
+    for (int i = 0; i < 1000; ++i) {
+        table[static_cast<std::size_t>(i) * 4] = static_cast<char>('0' + i / 100);
+        table[static_cast<std::size_t>(i) * 4 + 1] = static_cast<char>('0' + i / 10 % 10);
+        table[static_cast<std::size_t>(i) * 4 + 2] = static_cast<char>('0' + i % 10);
+    }
+    return table;
+}();
+
+// Three digits of a number below 1000; the byte after them is overwritten too.
+template <class U>
+void PutTriple(char* at, U triple) {
+    std::memcpy(at, kTriples.data() + static_cast<std::size_t>(triple) * 4, 4);
+}
+
 constexpr std::uint64_t kTens[] = {1,
                                    10,
                                    100,
@@ -364,15 +382,9 @@ std::size_t WriteWhole(U whole, char* at) {
         PutPair(at, whole);
         return 2;
     }
-    if (whole < 10000) {
-        if (whole < 1000) {
-            at[0] = static_cast<char>('0' + whole / 100);
-            PutPair(at + 1, whole % 100);
-            return 3;
-        }
-        PutPair(at, whole / 100);
-        PutPair(at + 2, whole % 100);
-        return 4;
+    if (whole < 1000) {
+        PutTriple(at, whole);
+        return 3;
     }
     const std::size_t digits = DigitCount(whole);
     char* end = at + digits;
@@ -394,20 +406,25 @@ template <int D, class U>
 std::size_t WriteFixed(U n, bool minus, char separator, char* out) {
     constexpr U scale = static_cast<U>(kTens[D]);
     const U whole = n / scale;
-    U decimals = n % scale;
+    const U decimals = n % scale;
     char* at = out;
     if (minus) *at++ = '-';
     at += WriteWhole(whole, at);
     if constexpr (D > 0) {
         *at++ = separator;
-        char* last = at + D;
-        for (int left = D; left >= 2; left -= 2) {
-            const std::size_t pair = static_cast<std::size_t>(decimals % 100) * 2;
-            decimals /= 100;
-            *--last = kPairs[pair + 1];
-            *--last = kPairs[pair];
+        if constexpr (D == 1) {
+            at[0] = static_cast<char>('0' + decimals);
+        } else if constexpr (D == 2) {
+            PutPair(at, decimals);
+        } else if constexpr (D == 3) {
+            PutTriple(at, decimals);
+        } else if constexpr (D == 4) {
+            PutTriple(at, decimals / 10);
+            at[3] = static_cast<char>('0' + decimals % 10);
+        } else {
+            PutTriple(at, decimals / 100);
+            PutPair(at + 3, decimals % 100);
         }
-        if constexpr (D % 2 == 1) *--last = static_cast<char>('0' + decimals);
         at += D;
     }
     return static_cast<std::size_t>(at - out);

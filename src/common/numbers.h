@@ -37,10 +37,10 @@ std::string StrTrim(double value);
 std::string Format(double value, std::string_view mask, char decimalSeparator);
 // The same, appended to a text being built (no allocation for the plain masks).
 void AppendFormat(std::string& out, double value, std::string_view mask, char decimalSeparator);
-// The same for the plain masks "0" .. "0.00000", written to `out` (room for
-// kPlainFormatBytes) without allocating; returns its length. 0 for any other mask
-// and for a value this road does not take (very large or not finite), which
-// Format then writes.
+// The same for the plain masks "0" .. "0.00000", written to `out` without
+// allocating; returns its length. `out` has room for kPlainFormatBytes, any of
+// which may be written. 0 for any other mask and for a value this road does not
+// take (very large or not finite), which Format then writes.
 inline constexpr std::size_t kPlainFormatBytes = 40;
 std::size_t FormatPlain(double value, std::string_view mask, char decimalSeparator, char* out);
 

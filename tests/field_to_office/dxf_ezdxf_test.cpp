@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,17 @@ TEST_F(EzdxfReads, KTWProfilesAsTunnelSections) {
         "polylines": [
           {"layer": "10_500", "closed": true, "vertices": [[-1, 99], [4, 100]]},
           {"layer": "20_000", "closed": true, "vertices": [[-2, 98], [0, 103], [2, 98]]}]})");
+}
+
+// The drawings the binary scenarios expect byte for byte (points, bases, analysis).
+TEST_F(EzdxfReads, BinaryScenarioDrawings) {
+    const std::string data = std::string(TARSEL_TEST_DATA) + "/scenarios/binary/data/";
+    // Copied, so that the checker's expectations file is written beside the copy.
+    for (const char* name : {"pto.dxf", "lib.dxf"}) std::filesystem::copy_file(data + name, dir_.File(name));
+    Check(dir_.File("pto.dxf"), R"({"counts": {"POINT": 2, "TEXT": 4}, "layers": ["0", "No_Punto", "Codigo"],
+        "points": [[100, 200, 50.5], [-1.5, 0, 12345.679]]})");
+    Check(dir_.File("lib.dxf"), R"({"counts": {"POINT": 2, "TEXT": 4}, "layers": ["0", "No_Punto", "Codigo"],
+        "points": [[500.1, 600.2, 70.3], [1, 2, 3]]})");
 }
 
 TEST_F(EzdxfReads, EmptyDrawing) {
