@@ -23,6 +23,10 @@ namespace Strings {
 inline constexpr int KTWNarrowWidth = 16;  // columns of a word with 8-character data
 inline constexpr int KTWWideWidth = 24;    // columns of a word with 16-character data
 
+// Why a conversion of a file that holds no KTW data (a picture, an empty file, a
+// text of another kind) writes nothing.
+inline constexpr const char* kSinDatosKTW = "El fichero no contiene datos KTW.";
+
 // WI 21, 22, 24-28.
 bool KTWIsAngleWord(int wi);
 // WI 31, 32, 33, 58, 59, 81-88.

@@ -34,10 +34,6 @@ struct KTWDecoderState {
 // carried over from an earlier file), codes 1 to 3 "0", codes 4 and 5 blank.
 void StartKTWConversion(KTWDecoderState& state);
 
-// Why a conversion of a file in which no line decodes to a record (a picture, an
-// empty file, a text of another kind) writes nothing.
-inline constexpr const char* kSinDatosKTW = "El fichero no contiene datos KTW.";
-
 // Decodes one line (without its line end) into the state. True when the line is
 // an observation to write: it names a point and is not a code block. Throws
 // std::overflow_error for a number out of every double's range.

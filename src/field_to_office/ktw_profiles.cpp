@@ -142,6 +142,7 @@ void KTWProfileReader::Line(std::string_view line) {
         const char a = word[0];
         const char b = word[1];
         if (a < '0' || a > '9' || b < '0' || b > '9') continue;
+        if (word[6] == '+' || word[6] == '-') ++words_;
         const int wi = (a - '0') * 10 + (b - '0');
         const std::string_view data = word.substr(7, dataLength);
         if (wi == 41) {
@@ -184,6 +185,9 @@ void ConvertKTWPerfiles(const ProfileRequest& request, const State& state, std::
         }
     }
 
+    // A picture or a text of another kind is no profile file without profiles:
+    // leaving now drops the temporary output.
+    if (reader.Words() == 0) throw ConversionError(Strings::kSinDatosKTW);
     SortByChainage(file.PerfilesLeidos);
     output.Centro = file.Centro;
     WriteProfileRuns(file.PerfilesLeidos, file.Puntos, output);

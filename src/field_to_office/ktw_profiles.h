@@ -28,6 +28,8 @@ class KTWProfileReader {
 public:
     KTWProfileReader(std::int16_t formatoCampo, KTWProfileFile& file) : format3_(formatoCampo == 3), file_(file) {}
     void Line(std::string_view line);
+    // How many KTW words (a two-digit index and a sign) the lines have held.
+    std::int64_t Words() const { return words_; }
 
 private:
     void Number(int wi, double value, bool& stop);
@@ -40,8 +42,10 @@ private:
     double lastPointPk_ = 0;         // word 77, carried from line to line
     std::size_t lastOwner_ = 0;      // the profile the last point's offset went to
     bool droppedOnLine_ = false;     // a point of this line was taken back
+    std::int64_t words_ = 0;
 };
 
 // One conversion to the profile writer of the request's filter; throws
-// ConversionError when it cannot be done.
+// ConversionError when it cannot be done, and when the file holds no KTW word at
+// all (the old output is then kept).
 void ConvertKTWPerfiles(const ProfileRequest& request, const State& state, std::int32_t& contadorVertices);

@@ -9,6 +9,7 @@
 #include "common/buffered_output.h"
 #include "field_to_office/dxf_writer.h"
 #include "field_to_office/ktw_decoder.h"
+#include "common/ktw_word.h"
 #include "common/line_input.h"
 #include "field_to_office/office_writers.h"
 #include "field_to_office/record_formats.h"
@@ -60,7 +61,7 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
         }
     }
     // Leaving now drops the temporary output: nothing is written.
-    if (records == 0) throw ConversionError(kSinDatosKTW);
+    if (records == 0) throw ConversionError(Strings::kSinDatosKTW);
     if (dxf) {
         dxf->WriteDXFFooter();
     } else if (recordFormat) {

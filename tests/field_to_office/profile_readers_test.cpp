@@ -91,9 +91,22 @@ TEST_F(ProfileReaders, KTWProfileBeyondSixteenBitCounts) {
     EXPECT_EQ(out.size(), 30 + 40000 * std::string("1.00 ,2.00\r\n").size());
 }
 
-TEST_F(ProfileReaders, KTWEmptyFileGivesACompleteDrawing) {
+TEST_F(ProfileReaders, KTWFilesWithoutProfiles) {
+    // No KTW word at all (an empty file, a text of another kind): refused, and the
+    // old output stays.
     state_.DosTresD = 4;
-    EXPECT_EQ(KTW("", 2, "DXF"), "0\r\nSECTION\r\n2\r\nENTITIES\r\n 0\r\nENDSEC\r\n0\r\nEOF\r\n");
+    for (const char* input : {"", "Listado de perfiles\r\nPK 100.000 cota 50.000 eje 1 izquierda 2\r\n"}) {
+        SCOPED_TRACE(input);
+        WriteBytes(dir_.File("out"), "anterior");
+        ProfileRequest r = Request(input, "DXF");
+        try {
+            ConvertKTWPerfiles(r, state_, vertices_);
+            ADD_FAILURE() << "converted";
+        } catch (const ConversionError& error) {
+            EXPECT_STREQ(error.what(), "El fichero no contiene datos KTW.");
+        }
+        EXPECT_EQ(ReadBytes(dir_.File("out")), "anterior");
+    }
     EXPECT_EQ(vertices_, 20);
     // A profile without points writes nothing, but the old output is replaced.
     EXPECT_EQ(KTW("41....+00PERFIL 42...0+00001000 \r\n", 2, "Vial"), "");
