@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -37,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const std::invalid_argument&) {
         }
         for (const char* plain : {"0", "0.0", "0.000", "0.0000", "#0.00", "#####.####"}) Num::Format(v, plain, ',');
+        // The fast road of the plain masks must give the texts of the exact one.
+        for (const char* plain : {"0", "0.0", "0.00", "0.000", "0.0000", "0.00000"}) {
+            if (Num::Format(v, plain, ',') != Num::detail::FormatExact(v, plain, ',')) std::abort();
+        }
         Num::Str(v);
         try {
             Num::CInt(v);
