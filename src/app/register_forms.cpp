@@ -11,6 +11,7 @@
 #include "field_to_office/ba_form.h"
 #include "field_to_office/form_dxf.h"
 #include "field_to_office/form_fdw_options.h"
+#include "field_to_office/form_observaciones.h"
 
 namespace app {
 
@@ -25,7 +26,8 @@ void Register(Context& ctx, const std::string& name) {
 
 std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
-                                      "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions"};
+                                      "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions",
+                                      "Form_Observaciones"};
     return names;
 }
 
@@ -40,6 +42,7 @@ void RegisterForms(Context& ctx) {
     Register<ba_form>(ctx, "ba_form");
     Register<Form_DXF>(ctx, "Form_DXF");
     Register<FormFDWOptions>(ctx, "FormFDWOptions");
+    Register<Form_Observaciones>(ctx, "Form_Observaciones");
 }
 
 void Start(Context& ctx) {

@@ -41,6 +41,21 @@ struct State {
     std::string InFilePath;
     std::string OutFilePath;
 
+    // The answer of the small dialogs that ask before a conversion: Number 0 after
+    // "Aceptar", another number when the dialog was left in any other way.
+    struct TEstadoDialogo {
+        std::int32_t Number = 0;
+        std::string Description;
+        std::string Source;
+    };
+    TEstadoDialogo EstadoDialogo;
+
+    // How the ISPOL field book tells bases among the names (dialog "Observaciones"):
+    // True, names that are numbers greater than IdentBasesValor; False, names that
+    // begin with the prefix IdentBasesValor (either letter case).
+    bool IdentBasesNumerico = false;
+    std::string IdentBasesValor;
+
     // DXF options, set by the dialog "Parámetros DXF" (Form_DXF) from the section
     // "DXF" of the settings and read by the DXF writer. DosTresD: 2 = 2D, 3 = 3D,
     // 4 = tunnel profiles (any other value draws 2D). Colours are 1 to 7.

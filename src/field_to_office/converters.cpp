@@ -2,6 +2,7 @@
 
 #include "field_to_office/ba_form.h"
 #include "field_to_office/binary_converters.h"
+#include "field_to_office/entry_ispol.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
 #include "field_to_office/profile_converters.h"
 
@@ -16,5 +17,6 @@ void InstallConverters(ba_form& form) {
     form.SetConverter(Converter::B_A_Perfiles, B_A_Perfiles);
     form.SetConverter(Converter::KTW_A_Perfiles, KTW_A_Perfiles);
     form.SetConverter(Converter::Multi_Piste_Perfiles, Multi_Piste_Perfiles);
+    form.SetConverter(Converter::KTW_A_Ispol, KTW_A_Ispol);
     (void)form;
 }
