@@ -16,6 +16,7 @@
 #include "common/utf8_columns.h"
 #include "field_to_office/ba_file_names.h"
 #include "field_to_office/ba_form.h"
+#include "field_to_office/ktw_decoder.h"
 
 namespace EntryISPOL {
 
@@ -65,6 +66,9 @@ public:
         }
         if (!Blank(r.Punto)) Reading(r);
     }
+
+    // Body lines written so far.
+    std::int64_t Lineas() const { return lineas_; }
 
 private:
     // " Hz V Dist", from the blank after the name on.
@@ -117,6 +121,7 @@ private:
     void Emit(bool pad) {
         if (pad) line_ = PadTo49(line_);
         out_.WriteLine(nonAscii_ ? Cp1252::FromUtf8(line_) : line_);
+        ++lineas_;
     }
 
     BufferedOutput& out_;
@@ -126,6 +131,7 @@ private:
     double ultimaInstrumento_ = kSinAltura;
     double ultimaPrisma_ = kSinAltura;
     bool lecturaBase_ = false;  // a reading to a base since the last "B" line
+    std::int64_t lineas_ = 0;
 };
 
 }  // namespace
@@ -198,6 +204,9 @@ void WriteFieldBook(const IspolRequest& request) {
             throw ConversionError("Número fuera de rango en la línea " + std::to_string(lineNumber) + ".");
         }
     }
+    // An empty file gives the header alone; a file of other bytes that gave no line
+    // of the book is no KTW file: leaving now drops the temporary output.
+    if (writer.Lineas() == 0 && input.BytesRead() > 0) throw ConversionError(kSinDatosKTW);
     out.Commit();
 }
 

@@ -47,7 +47,8 @@ struct IspolRequest {
 };
 
 // Writes the whole field book. Throws ConversionError (with a Spanish text) when it
-// cannot; the output then does not exist. An empty input gives the header alone.
+// cannot; the output then does not exist. An empty input gives the header alone;
+// one that is not empty and gives no line of the book is refused.
 void WriteFieldBook(const IspolRequest& request);
 
 // Asks for the base rule in the dialog "Observaciones", then writes the field book.

@@ -167,12 +167,18 @@ TEST_F(IspolBook, EmptyInputGivesTheHeaderAlone) {
     EXPECT_EQ(Convert("", false, "BR"), Header("31/01/2027 8:05:09"));
 }
 
-TEST_F(IspolBook, UnreadableInputWritesNothing) {
+// An input that cannot be read, and one that holds bytes but no KTW line: refused,
+// and the old book stays as it was.
+TEST_F(IspolBook, RefusedInputKeepsTheOldBook) {
+    WriteBytes(dir.File("libreta.txt"), "anterior");
+    EXPECT_THROW(Convert("\x89PNG\r\n\x1A\n 11....+00000BR1 \r\n99....+00000000 \r\n", false, "BR"),
+                 ConversionError);
+    EXPECT_EQ(ReadBytes(dir.File("libreta.txt")), "anterior");
     EntryISPOL::IspolRequest request;
     request.entrada = dir.File("missing.ktw");
     request.salida = dir.File("libreta.txt");
     EXPECT_THROW(EntryISPOL::WriteFieldBook(request), ConversionError);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("libreta.txt")));
+    EXPECT_EQ(ReadBytes(dir.File("libreta.txt")), "anterior");
 }
 
 }  // namespace
