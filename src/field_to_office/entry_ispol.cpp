@@ -9,6 +9,7 @@
 #include "common/cp1252.h"
 #include "common/errors.h"
 #include "common/ktw_record.h"
+#include "common/ktw_word.h"
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "common/numeric_checks.h"
@@ -16,7 +17,6 @@
 #include "common/utf8_columns.h"
 #include "field_to_office/ba_file_names.h"
 #include "field_to_office/ba_form.h"
-#include "field_to_office/ktw_decoder.h"
 
 namespace EntryISPOL {
 
@@ -206,7 +206,7 @@ void WriteFieldBook(const IspolRequest& request) {
     }
     // An empty file gives the header alone; a file of other bytes that gave no line
     // of the book is no KTW file: leaving now drops the temporary output.
-    if (writer.Lineas() == 0 && input.BytesRead() > 0) throw ConversionError(kSinDatosKTW);
+    if (writer.Lineas() == 0 && input.BytesRead() > 0) throw ConversionError(Strings::kSinDatosKTW);
     out.Commit();
 }
 
