@@ -1,6 +1,6 @@
 // KTW observations to "Estandar" and to DXF over a generated file of a million
-// lines (narrow and wide words mixed), beside a plain line-by-line read of the
-// same file, and the drawing's bytes written through one buffered stream:
+// lines (narrow and wide words mixed), and to the ISPOL field book, beside a plain
+// line-by-line read of the same file, and the drawing's bytes written through one buffered stream:
 // "Estandar" must keep at least a quarter of the reading speed, the drawing at
 // most twice the time of writing its bytes.
 
@@ -12,6 +12,7 @@
 
 #include "app/state.h"
 #include "bench_support.h"
+#include "field_to_office/entry_ispol.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
 
 namespace {
@@ -141,6 +142,22 @@ BENCHMARK(BM_WriteDrawingBytes)->Unit(benchmark::kMillisecond);
 // "Elsamex" writes no observation lines: the decoding alone.
 void BM_DecodeOnly(benchmark::State& state) { Convert(state, "Elsamex", "tarsel_bench_obs.elsamex"); }
 BENCHMARK(BM_DecodeOnly)->Unit(benchmark::kMillisecond);
+
+// The ISPOL field book of the same file, bases by the prefix "P1".
+void BM_ConvertIspol(benchmark::State& state) {
+    EntryISPOL::IspolRequest request;
+    request.entrada = InputFile();
+    request.salida = (std::filesystem::temp_directory_path() / "tarsel_bench_ispol.txt").string();
+    request.identBasesValor = "P1";
+    request.fecha = "07/12/2026";
+    request.hora = "10:30:00";
+    for (auto _ : state) EntryISPOL::WriteFieldBook(request);
+    state.SetBytesProcessed(state.iterations() * FileBytes());
+    state.counters["output_MB"] = static_cast<double>(std::filesystem::file_size(request.salida)) / 1e6;
+    ReportMemory(state);
+    std::filesystem::remove(request.salida);
+}
+BENCHMARK(BM_ConvertIspol)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

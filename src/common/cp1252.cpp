@@ -1,6 +1,7 @@
 #include "common/cp1252.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "common/utf8_columns.h"
 
@@ -39,9 +40,16 @@ char ByteOf(char32_t cp) {
 }  // namespace
 
 bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
+    // Eight bytes at a time: any high bit set is a byte beyond ASCII.
+    std::size_t i = 0;
+    std::uint64_t high = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, text.data() + i, 8);
+        high |= chunk;
+    }
+    for (; i < text.size(); ++i) high |= static_cast<unsigned char>(text[i]);
+    return (high & 0x8080808080808080ULL) == 0;
 }
 
 std::string ToUtf8(std::string_view bytes) {

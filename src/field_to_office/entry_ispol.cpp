@@ -22,7 +22,7 @@ namespace EntryISPOL {
 
 namespace {
 
-constexpr std::size_t kAnchoLinea = 49;
+constexpr std::int32_t kAnchoLinea = 49;
 // Heights no instrument records: the first height of a file always differs.
 constexpr double kSinAltura = -250000;
 
@@ -59,8 +59,8 @@ public:
             ultimaInstrumento_ = r.AlturaInstrumento;
             ultimaPrisma_ = r.AlturaPrisma;
         } else if (r.HayAlturaPrisma && r.AlturaPrisma != ultimaPrisma_) {
-            line_ = "M  ";
-            line_ += Strings::FormatDouble(r.AlturaPrisma, "0.0000", 2, 16);
+            line_.assign("M  ");
+            AppendNumber(r.AlturaPrisma, "0.0000", 16);
             Emit(true);
             ultimaPrisma_ = r.AlturaPrisma;
         }
@@ -71,62 +71,91 @@ public:
     std::int64_t Lineas() const { return lineas_; }
 
 private:
+    // Characters of a text of the current line.
+    std::int32_t Count(std::string_view text) const {
+        return nonAscii_ ? Utf8::CharCount(text) : static_cast<std::int32_t>(text.size());
+    }
+
+    // The line is built in place: a text right-justified to a width (a longer text
+    // whole), a number with its mask and a point, a name trimmed of its blanks.
+    void AppendRight(std::string_view text, std::int32_t width) {
+        const std::int32_t count = Count(text);
+        if (count < width) line_.append(static_cast<std::size_t>(width - count), ' ');
+        line_.append(text);
+    }
+    void AppendNumber(double value, std::string_view mask, std::int32_t width) {
+        number_.clear();
+        Num::AppendFormat(number_, value, mask, '.');
+        AppendRight(number_, width);
+    }
+    void AppendName(std::string_view name, std::int32_t width) { AppendRight(Utf8::TrimBlanks(name), width); }
+
     // " Hz V Dist", from the blank after the name on.
     void AppendAngles(double hz, double v, double dist) {
-        line_ += ' ';
-        line_ += Strings::FormatDouble(hz, "0.00000", 2, 10);
-        line_ += ' ';
-        line_ += Strings::FormatDouble(v, "0.00000", 2, 11);
-        line_ += ' ';
-        line_ += Strings::FormatDouble(dist, "0.0000", 2, 10);
+        line_.push_back(' ');
+        AppendNumber(hz, "0.00000", 10);
+        line_.push_back(' ');
+        AppendNumber(v, "0.00000", 11);
+        line_.push_back(' ');
+        AppendNumber(dist, "0.0000", 10);
     }
 
     void Base(const std::string& nombre, double x, double y, double z) {
-        line_ = "B  ";
-        line_ += Strings::RightJustify(nombre, 5);
+        line_.assign("B  ");
+        AppendName(nombre, 5);
         AppendAngles(x, y, z);
         Emit(true);
     }
 
     void Heights(double instrumento, double prisma) {
-        line_ = "H  ";
-        line_ += Strings::FormatDouble(instrumento, "0.0000", 2, 16);
-        line_ += ' ';
-        line_ += Strings::FormatDouble(prisma, "0.0000", 2, 11);
+        line_.assign("H  ");
+        AppendNumber(instrumento, "0.0000", 16);
+        line_.push_back(' ');
+        AppendNumber(prisma, "0.0000", 11);
         Emit(true);
     }
 
     void Remark(const std::string& codigo) {
-        line_ = "L  ";
-        line_ += Strings::RightJustify(codigo, 16);
+        line_.assign("L  ");
+        AppendName(codigo, 16);
         line_.append(24, ' ');
-        line_ += codigo;
+        line_.append(codigo);
         Emit(false);
     }
 
     void Reading(const Strings::TKTWRecord& r) {
         const double hz = GM::Radianes_A_Centesimales(r.Hz);
         const double v = GM::Radianes_A_Centesimales(r.V);
+        line_.clear();
         if (rule_.EsObservacion(r.Punto)) {
-            line_ = lecturaBase_ ? "D  " : "O  ";
+            line_.append(lecturaBase_ ? "D  " : "O  ");
             lecturaBase_ = true;
-            line_ += Strings::RightJustify(r.Punto, 5);
+            AppendName(r.Punto, 5);
         } else {
-            line_ = Strings::RightJustify(r.Punto, 8);
+            AppendName(r.Punto, 8);
         }
         AppendAngles(hz, v, r.DistGeometrica);
         Emit(true);
     }
 
+    // Every line but a remark is filled with blanks to 49 characters.
     void Emit(bool pad) {
-        if (pad) line_ = PadTo49(line_);
-        out_.WriteLine(nonAscii_ ? Cp1252::FromUtf8(line_) : line_);
+        if (pad) {
+            const std::int32_t count = Count(line_);
+            if (count < kAnchoLinea) line_.append(static_cast<std::size_t>(kAnchoLinea - count), ' ');
+        }
+        if (nonAscii_) {
+            out_.WriteLine(Cp1252::FromUtf8(line_));
+        } else {
+            out_.WriteLine(line_);
+        }
         ++lineas_;
     }
 
     BufferedOutput& out_;
     const BaseRule& rule_;
     std::string line_;
+    std::string number_;
     bool nonAscii_ = false;
     double ultimaInstrumento_ = kSinAltura;
     double ultimaPrisma_ = kSinAltura;
@@ -154,13 +183,21 @@ BaseRule::BaseRule(bool identBasesNumerico, std::string identBasesValor) : numer
 bool BaseRule::EsObservacion(std::string_view nombre) const {
     if (numerico_) return Strings::IsNumericString(nombre) && Num::Val(nombre) > umbral_;
     if (longitud_ == 0) return true;
-    return UpperFileName(Utf8::Columns(nombre).Mid(1, longitud_)) == prefijo_;
+    if (!Cp1252::IsAscii(nombre)) return UpperFileName(Utf8::Columns(nombre).Mid(1, longitud_)) == prefijo_;
+    // ASCII names, the usual case, compare without building an upper-case copy.
+    if (nombre.size() < prefijo_.size()) return false;
+    for (std::size_t i = 0; i < prefijo_.size(); ++i) {
+        char c = nombre[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != prefijo_[i]) return false;
+    }
+    return true;
 }
 
 std::string PadTo49(std::string_view texto) {
     std::string padded(texto);
-    const auto count = static_cast<std::size_t>(Utf8::CharCount(texto));
-    if (count < kAnchoLinea) padded.append(kAnchoLinea - count, ' ');
+    const std::int32_t count = Utf8::CharCount(texto);
+    if (count < kAnchoLinea) padded.append(static_cast<std::size_t>(kAnchoLinea - count), ' ');
     return padded;
 }
 
