@@ -13,7 +13,6 @@
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "common/numeric_checks.h"
-#include "common/string_helpers.h"
 #include "common/utf8_columns.h"
 #include "field_to_office/ba_file_names.h"
 #include "field_to_office/ba_form.h"
