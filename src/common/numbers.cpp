@@ -370,21 +370,36 @@ void PutPair(char* at, U pair) {
     at[1] = kPairs[pair * 2 + 1];
 }
 
-// The digits of a whole number, the short ones the office files hold most without
-// a loop; returns how many were written.
+// A number below 1000 without leading zeros; returns how many digits were written.
 template <class U>
-std::size_t WriteWhole(U whole, char* at) {
+std::size_t WriteBelowThousand(U whole, char* at) {
+    if (whole < 10) {
+        at[0] = static_cast<char>('0' + whole);
+        return 1;
+    }
     if (whole < 100) {
-        if (whole < 10) {
-            at[0] = static_cast<char>('0' + whole);
-            return 1;
-        }
         PutPair(at, whole);
         return 2;
     }
-    if (whole < 1000) {
-        PutTriple(at, whole);
-        return 3;
+    PutTriple(at, whole);
+    return 3;
+}
+
+// The digits of a whole number, those of up to nine digits (every coordinate of a
+// survey) in groups of three without a loop; returns how many were written.
+template <class U>
+std::size_t WriteWhole(U whole, char* at) {
+    if (whole < 1000) return WriteBelowThousand(whole, at);
+    if (whole < 1000000) {
+        const std::size_t head = WriteBelowThousand(whole / 1000, at);
+        PutTriple(at + head, whole % 1000);
+        return head + 3;
+    }
+    if (whole < 1000000000) {
+        const std::size_t head = WriteBelowThousand(whole / 1000000, at);
+        PutTriple(at + head, whole / 1000 % 1000);
+        PutTriple(at + head + 3, whole % 1000);
+        return head + 6;
     }
     const std::size_t digits = DigitCount(whole);
     char* end = at + digits;
