@@ -1,6 +1,6 @@
 #pragma once
-// Numbers of on-disk records, read byte by byte in little-endian order whatever
-// the machine's own order: a 32-bit two's-complement integer and an IEEE 754
+// Numbers of on-disk records, read and written byte by byte in little-endian order
+// whatever the machine's own order: a 32-bit two's-complement integer and an IEEE 754
 // binary64 double.
 
 #include <bit>
@@ -23,5 +23,19 @@ inline std::int32_t Int32(const unsigned char* p) {
 }
 
 inline double Double(const unsigned char* p) { return std::bit_cast<double>(U64(p)); }
+
+// Writes the value into to[0..3] and returns to + 4.
+inline char* PutInt32(char* to, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i) to[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return to + 4;
+}
+
+// Writes the value into to[0..7] and returns to + 8.
+inline char* PutDouble(char* to, double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (int i = 0; i < 8; ++i) to[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return to + 8;
+}
 
 }  // namespace LittleEndian

@@ -56,6 +56,14 @@ struct TPuntoMDT {
     std::int32_t Nuevo = 0;  // new number; later the index of its first incidence
 };
 
+// One triangle of the terrain model: its number and the numbers of its three corners.
+struct TTriangulo {
+    std::int32_t Num = 0;
+    std::int32_t P1 = 0;
+    std::int32_t P2 = 0;
+    std::int32_t P3 = 0;
+};
+
 // One use of a point by a triangle of the terrain model.
 struct TIncidencia {
     std::int32_t Punto = 0;
