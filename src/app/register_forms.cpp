@@ -9,6 +9,8 @@
 #include "office_to_field/ab_form.h"
 
 #include "field_to_office/ba_form.h"
+#include "field_to_office/comments_form.h"
+#include "field_to_office/fil_form.h"
 #include "field_to_office/form_dxf.h"
 #include "field_to_office/form_fdw_options.h"
 #include "field_to_office/form_observaciones.h"
@@ -27,7 +29,7 @@ void Register(Context& ctx, const std::string& name) {
 std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
                                       "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions",
-                                      "Form_Observaciones"};
+                                      "Form_Observaciones", "fil_form", "Comments"};
     return names;
 }
 
@@ -43,6 +45,8 @@ void RegisterForms(Context& ctx) {
     Register<Form_DXF>(ctx, "Form_DXF");
     Register<FormFDWOptions>(ctx, "FormFDWOptions");
     Register<Form_Observaciones>(ctx, "Form_Observaciones");
+    Register<fil_form>(ctx, "fil_form");
+    Register<Comments>(ctx, "Comments");
 }
 
 void Start(Context& ctx) {

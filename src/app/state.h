@@ -2,6 +2,7 @@
 // The process-wide variables the windows and converters share, under their own
 // names. One object, made by main.cpp or by a test, handed to everyone by reference.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,16 @@ struct State {
     std::int16_t CancelarDXF = 0;
     // Set by the FieldWorks options form: also write coordinate records.
     bool OpcionFieldWorks = false;
+
+    // User filters: the definition being built or applied, the name last stored,
+    // the editor's eight boxes (header, comments, tab, semicolon, comma, spaces,
+    // other, right-justified; 1 ticked) and the comment line of the dialog
+    // "Comentario", which says whether it was accepted or closed by its close box.
+    std::string FiltroActual;
+    std::string NombreFiltro;
+    std::array<std::int16_t, 8> OpcionesFiltro{};
+    std::string Comentario;
+    bool ComentarioAceptado = false;
 
     // Field-to-office window: the input and output files under the names the file
     // dialogs returned. InFile and OutFile are their upper-cased copies, used to

@@ -7,18 +7,11 @@
 #include "field_to_office/calco_writer.h"
 #include "field_to_office/converters.h"
 #include "field_to_office/dxf_writer.h"
+#include "field_to_office/user_filter_store.h"
 
 namespace {
 
 constexpr const char* kTitle = "Transformación";
-
-// "filtro" and the number with two digits.
-std::string FilterKey(int n) {
-    std::string key = "filtro";
-    key.push_back(static_cast<char>('0' + n / 10));
-    key.push_back(static_cast<char>('0' + n % 10));
-    return key;
-}
 
 }  // namespace
 
@@ -269,18 +262,6 @@ bool ba_form::RunConverter(Converter converter) {
         return false;
     }
     return true;
-}
-
-void ba_form::Command1_Click() {
-    ctx_.desktop.MsgBox("Esta función todavía no está disponible.", 48, "Filtro de datos");
-}
-
-void ba_form::Command5_Click() {
-    ctx_.desktop.MsgBox("Esta función todavía no está disponible.", 48, "Filtro de datos");
-}
-
-void ba_form::Command6_Click() {
-    ctx_.desktop.MsgBox("Esta función todavía no está disponible.", 48, "Filtro de datos");
 }
 
 void ba_form::Command3_Click() {

@@ -5,6 +5,7 @@
 #include "field_to_office/entry_ispol.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
 #include "field_to_office/profile_converters.h"
+#include "field_to_office/user_filter_converters.h"
 
 void InstallConverters(ba_form& form) {
     // One line per built converter, e.g.
@@ -18,5 +19,7 @@ void InstallConverters(ba_form& form) {
     form.SetConverter(Converter::KTW_A_Perfiles, KTW_A_Perfiles);
     form.SetConverter(Converter::Multi_Piste_Perfiles, Multi_Piste_Perfiles);
     form.SetConverter(Converter::KTW_A_Ispol, KTW_A_Ispol);
+    form.SetConverter(Converter::B_A_Taqui_User, B_A_Taqui_User);
+    form.SetConverter(Converter::KTW_A_Taqui_User, KTW_A_Taqui_User);
     (void)form;
 }

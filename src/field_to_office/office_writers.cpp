@@ -168,9 +168,9 @@ void OfficeLineWriter::Topcal(const KTWDecoderState& state, BufferedOutput& out)
     line_ += ' ';
     Num::AppendFormat(line_, d.DistGeometrica, m, sep_);
     line_ += ' ';
-    Num::AppendFormat(line_, d.AlturaInstrumento, m, sep_);
+    Num::AppendFormat(line_, prismaPrimero_ ? d.AlturaPrisma : d.AlturaInstrumento, m, sep_);
     line_ += ' ';
-    Num::AppendFormat(line_, d.AlturaPrisma, m, sep_);
+    Num::AppendFormat(line_, prismaPrimero_ ? d.AlturaInstrumento : d.AlturaPrisma, m, sep_);
     out.WriteLine(line_);
 }
 

@@ -44,6 +44,9 @@ public:
     // turns a code 2 of value 0 into "68".
     void Write(KTWDecoderState& state, BufferedOutput& out);
 
+    // Topcal lines with the reflector height before the instrument height.
+    void PrismaAntesQueInstrumento() { prismaPrimero_ = true; }
+
 private:
     void Analysis(const KTWDecoderState& state, BufferedOutput& out);
     void Estandar(const KTWDecoderState& state, BufferedOutput& out);
@@ -67,4 +70,5 @@ private:
     PrintLine print_;
     std::string line_;
     std::string field_;
+    bool prismaPrimero_ = false;
 };

@@ -27,8 +27,8 @@ void DecodeDatoCampoBIN(const unsigned char* b, TDatoCampoBIN& r) {
     r.ZEstacion = Dbl(b, 26);
     Text(b, 34, r.Punto);
     r.Hz = RadianesAGrados(Dbl(b, 44));
-    const double zenitRadianes = Dbl(b, 52);
-    r.V = RadianesAGrados(zenitRadianes);
+    r.ZenitRadianes = Dbl(b, 52);
+    r.V = RadianesAGrados(r.ZenitRadianes);
     r.DistGeometrica = Dbl(b, 60);
     r.AlturaInstrumento = Dbl(b, 68);
     r.AlturaPrisma = Dbl(b, 76);
@@ -42,7 +42,7 @@ void DecodeDatoCampoBIN(const unsigned char* b, TDatoCampoBIN& r) {
     r.X = Dbl(b, 142);
     r.Y = Dbl(b, 150);
     r.Z = Dbl(b, 158);
-    r.DistHorizontal = r.DistGeometrica * std::sin(zenitRadianes);
+    r.DistHorizontal = r.DistGeometrica * std::sin(r.ZenitRadianes);
     r.Desnivel = r.Z - r.ZEstacion;
 }
 

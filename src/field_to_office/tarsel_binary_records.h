@@ -23,6 +23,7 @@ struct TDatoCampoBIN {
     double XEstacion = 0, YEstacion = 0, ZEstacion = 0;
     std::string Punto;
     double Hz = 0, V = 0;  // gon (radians on disk)
+    double ZenitRadianes = 0;  // V as it is on disk
     double DistGeometrica = 0;
     double AlturaInstrumento = 0, AlturaPrisma = 0;
     std::int32_t ConstantePrisma = 0, Ppm = 0;

@@ -362,14 +362,22 @@ TEST_F(BaTransform, OutputFolderIsNotDeleted) {
     EXPECT_EQ(desktop.Boxes()[0].title, "Error");
 }
 
-TEST_F(BaFormTest, FilterButtonsNotAvailableYet) {
+TEST_F(BaFormTest, FilterButtonsRefuseStandardFilters) {
+    // KTW data enables "&Editar" and "&Borrar" for every filter; a standard one is refused.
     Open(1);
-    for (platform::CommandButton* button : {&form->Command1, &form->Command5, &form->Command6}) {
+    SelectFilter("Topcal");
+    const std::pair<platform::CommandButton*, const char*> cases[] = {
+        {&form->Command1, "No se pueden modificar los filtros estándar"},
+        {&form->Command6, "No se pueden borrar los filtros estándar"}};
+    for (const auto& [button, text] : cases) {
         desktop.ClearTranscript();
-        button->UserClick();
+        ASSERT_TRUE(button->UserClick()) << button->Name();
         ASSERT_EQ(desktop.Boxes().size(), 1u) << button->Name();
         EXPECT_EQ(desktop.Boxes()[0].style, 48);
+        EXPECT_EQ(desktop.Boxes()[0].text, text);
+        EXPECT_EQ(desktop.Boxes()[0].title, "Tarsel");
     }
+    EXPECT_EQ(store.WriteCount(), 15 + 2);
 }
 
 TEST(BaFileNames, UpperAndFolder) {
