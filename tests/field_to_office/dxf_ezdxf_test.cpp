@@ -14,6 +14,7 @@
 #include "field_to_office/dxf_writer.h"
 #include "field_to_office/ktw_profiles.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
+#include "field_to_office/user_filter_converters.h"
 #include "support/files.h"
 
 namespace {
@@ -174,6 +175,29 @@ TEST_F(EzdxfReads, BinaryScenarioDrawings) {
         "points": [[100, 200, 50.5], [-1.5, 0, 12345.679]]})");
     Check(dir_.File("lib.dxf"), R"({"counts": {"POINT": 2, "TEXT": 4}, "layers": ["0", "No_Punto", "Codigo"],
         "points": [[500.1, 600.2, 70.3], [1, 2, 3]]})");
+}
+
+// Points and bases files of "Tarsel v3.00 o posterior" with the filter "DXF": the
+// points that are not stations, or the stations alone.
+TEST_F(EzdxfReads, Format2PointsAndBases) {
+    State state;
+    state.Layer2Activo = state.Layer3Activo = state.Layer4Activo = 0;
+    std::int32_t vertices = 0;
+    UserFilterRequest request;
+    request.entrada = Data("ktw_obs.ktw");
+    request.filtro = "DXF";
+    request.formatoCampo = 2;
+    request.puntos = true;
+    request.salida = dir_.File("puntos.dxf");
+    ConvertKTWUser(request, {}, state, vertices);
+    Check(request.salida, R"({"counts": {"POINT": 3, "TEXT": 3}, "layers": ["0", "No_Punto"],
+        "points": [[1000.123, 2000.456, -1.234], [1000.123, 2000.568, 100.5], [5, 10, 0.123]]})");
+    request.puntos = false;
+    request.bases = true;
+    request.salida = dir_.File("bases.dxf");
+    ConvertKTWUser(request, {}, state, vertices);
+    Check(request.salida, R"({"counts": {"POINT": 1, "TEXT": 1}, "layers": ["0", "No_Punto"],
+        "points": [[1000, 2000.5, 100.25]]})");
 }
 
 TEST_F(EzdxfReads, EmptyDrawing) {
