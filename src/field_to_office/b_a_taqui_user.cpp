@@ -36,32 +36,8 @@ void Prepare(BinaryConversion& c, TDatoCampoBIN& d) {
 // The text of field `item` of a prepared record. The record holds no chainage,
 // offsets, date or time: those columns are 0.000 and empty.
 void CadenaFormatBIN(int item, const TDatoCampoBIN& d, std::string& text) {
-    switch (item) {
-        case 0: text = d.Estacion; return;
-        case 1: return AppendStr(text, d.XEstacion);
-        case 2: return AppendStr(text, d.YEstacion);
-        case 3: return AppendStr(text, d.ZEstacion);
-        case 4: text = d.Punto; return;
-        case 5: return AppendStr(text, d.Hz);
-        case 6: return AppendStr(text, d.V);
-        case 7: return AppendStr(text, d.DistGeometrica);
-        case 8: return AppendStr(text, d.AlturaInstrumento);
-        case 9: return AppendStr(text, d.AlturaPrisma);
-        case 10: return AppendStr(text, d.ConstantePrisma);
-        case 11: return AppendStr(text, d.Ppm);
-        case 12: text = d.Codigo1; return;
-        case 13: text = !d.Codigo2.empty() && d.Codigo2[0] == '0' ? " " : d.Codigo2; return;
-        case 14: text = d.Codigo3; return;
-        case 15: text = d.Codigo4; return;
-        case 16: text = d.Codigo5; return;
-        case 17: return AppendStr(text, d.X);
-        case 18: return AppendStr(text, d.Y);
-        case 19: return AppendStr(text, d.Z);
-        case 20: return AppendStr(text, d.DistHorizontal);
-        case 21: return AppendStr(text, d.Desnivel);
-        case 22: case 23: case 24: text = "0.000"; return;
-        default: return;  // 25, 26: no date or time in these files
-    }
+    if (ObservationFieldText(item, d, text)) return;
+    if (item <= 24) text = "0.000";  // 25, 26: no date or time in these files
 }
 
 }  // namespace

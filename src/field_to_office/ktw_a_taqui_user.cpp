@@ -30,36 +30,14 @@ Salida SalidaDe(const UserFilterRequest& request) {
 // The text of field `item` of the current KTW observation. The words of the prism
 // constant, ppm, date and time are not decoded: 0 and empty.
 void CadenaFormat(int item, const KTWDecoderState& s, std::string& text) {
-    const TDatoCampo& d = s.DatoCampo;
+    if (ObservationFieldText(item, s.DatoCampo, text)) return;
     switch (item) {
-        case 0: text = d.Estacion; return;
-        case 1: return AppendStr(text, d.XEstacion);
-        case 2: return AppendStr(text, d.YEstacion);
-        case 3: return AppendStr(text, d.ZEstacion);
-        case 4: text = d.Punto; return;
-        case 5: return AppendStr(text, d.Hz);
-        case 6: return AppendStr(text, d.V);
-        case 7: return AppendStr(text, d.DistGeometrica);
-        case 8: return AppendStr(text, d.AlturaInstrumento);
-        case 9: return AppendStr(text, d.AlturaPrisma);
-        case 10: return AppendStr(text, d.ConstantePrisma);
-        case 11: return AppendStr(text, d.Ppm);
-        case 12: text = d.Codigo1; return;
-        case 13: text = d.Codigo2.empty() || d.Codigo2[0] != '0' ? d.Codigo2 : " "; return;
-        case 14: text = d.Codigo3; return;
-        case 15: text = d.Codigo4; return;
-        case 16: text = d.Codigo5; return;
-        case 17: return AppendStr(text, d.X);
-        case 18: return AppendStr(text, d.Y);
-        case 19: return AppendStr(text, d.Z);
-        case 20: return AppendStr(text, d.DistHorizontal);
-        case 21: return AppendStr(text, d.Desnivel);
         // With a point whatever the locale: a decimal comma would split a column.
         case 22: return Num::AppendFormat(text, s.Pk, "0.000", '.');
         case 23: return Num::AppendFormat(text, s.DistanciaEje, "0.000", '.');
         case 24: return Num::AppendFormat(text, s.DistanciaTunel, "0.000", '.');
-        case 25: text = d.Fecha; return;
-        default: text = d.Hora; return;
+        case 25: text = s.DatoCampo.Fecha; return;
+        default: text = s.DatoCampo.Hora; return;
     }
 }
 

@@ -68,3 +68,36 @@ double RoundToMask(double value, std::string_view mask);
 
 // The Str form of a number, appended.
 void AppendStr(std::string& text, double value);
+
+// Fields 0 to 21 of an observation record (the binary and the KTW record name their
+// fields alike): texts as stored, code 2 a blank when it starts with "0", numbers in
+// the Str form. False for fields 22 to 26, which each record has in its own way.
+template <class Record>
+bool ObservationFieldText(int item, const Record& d, std::string& text) {
+    switch (item) {
+        case 0: text = d.Estacion; break;
+        case 1: AppendStr(text, d.XEstacion); break;
+        case 2: AppendStr(text, d.YEstacion); break;
+        case 3: AppendStr(text, d.ZEstacion); break;
+        case 4: text = d.Punto; break;
+        case 5: AppendStr(text, d.Hz); break;
+        case 6: AppendStr(text, d.V); break;
+        case 7: AppendStr(text, d.DistGeometrica); break;
+        case 8: AppendStr(text, d.AlturaInstrumento); break;
+        case 9: AppendStr(text, d.AlturaPrisma); break;
+        case 10: AppendStr(text, d.ConstantePrisma); break;
+        case 11: AppendStr(text, d.Ppm); break;
+        case 12: text = d.Codigo1; break;
+        case 13: text = !d.Codigo2.empty() && d.Codigo2[0] == '0' ? std::string(" ") : d.Codigo2; break;
+        case 14: text = d.Codigo3; break;
+        case 15: text = d.Codigo4; break;
+        case 16: text = d.Codigo5; break;
+        case 17: AppendStr(text, d.X); break;
+        case 18: AppendStr(text, d.Y); break;
+        case 19: AppendStr(text, d.Z); break;
+        case 20: AppendStr(text, d.DistHorizontal); break;
+        case 21: AppendStr(text, d.Desnivel); break;
+        default: return false;
+    }
+    return true;
+}
