@@ -7,6 +7,7 @@
 #include "common/buffered_output.h"
 #include "common/errors.h"
 #include "common/line_input.h"
+#include "common/ktw_word.h"
 #include "common/numbers.h"
 #include "field_to_office/dxf_writer.h"
 #include "field_to_office/ktw_decoder.h"
@@ -112,7 +113,7 @@ void ConvertKTWUser(const UserFilterRequest& request, const PedirComentario& com
         }
     }
     // Leaving now drops the temporary output: nothing is written.
-    if (records == 0) throw ConversionError(kSinDatosKTW);
+    if (records == 0) throw ConversionError(Strings::kSinDatosKTW);
     if (dxf) {
         dxf->WriteDXFFooter();
     } else {
