@@ -14,6 +14,7 @@
 #include "bench_support.h"
 #include "field_to_office/entry_ispol.h"
 #include "field_to_office/ktw_tarsel_taqui.h"
+#include "field_to_office/user_filter_converters.h"
 
 namespace {
 
@@ -158,6 +159,33 @@ void BM_ConvertIspol(benchmark::State& state) {
     std::filesystem::remove(request.salida);
 }
 BENCHMARK(BM_ConvertIspol)->Unit(benchmark::kMillisecond);
+
+// A user filter of every field, separated by ";", with the line of field names;
+// and the right-justified columns of point name, X, Y, Z and code 1.
+void ConvertUser(benchmark::State& state, const char* definicion, const char* outName) {
+    UserFilterRequest request;
+    request.entrada = InputFile();
+    request.salida = (std::filesystem::temp_directory_path() / outName).string();
+    request.filtro = "Mio";
+    request.definicion = definicion;
+    request.formatoCampo = 1;
+    State options;
+    std::int32_t vertices = 0;
+    for (auto _ : state) ConvertKTWUser(request, {}, options, vertices);
+    state.SetBytesProcessed(state.iterations() * FileBytes());
+    state.counters["output_MB"] = static_cast<double>(std::filesystem::file_size(request.salida)) / 1e6;
+    ReportMemory(state);
+    std::filesystem::remove(request.salida);
+}
+void BM_ConvertUserEveryField(benchmark::State& state) {
+    ConvertUser(state, "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,PC00*&",
+                "tarsel_bench_user.txt");
+}
+void BM_ConvertUserJustified(benchmark::State& state) {
+    ConvertUser(state, "4,17,18,19,12,J000$&", "tarsel_bench_user_j.txt");
+}
+BENCHMARK(BM_ConvertUserEveryField)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertUserJustified)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
