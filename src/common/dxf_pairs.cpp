@@ -30,18 +30,37 @@ bool VersionIsUtf8(std::string_view value) {
     return number >= 1021;
 }
 
+// The code lines writers make: up to four characters, blanks then digits.
+inline bool ShortCode(std::string_view line, std::int32_t& code) {
+    if (line.empty() || line.size() > 4) return false;
+    std::size_t i = 0;
+    while (i < line.size() && line[i] == ' ') ++i;
+    if (i == line.size()) return false;
+    std::int32_t value = 0;
+    for (; i < line.size(); ++i) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(line[i])) - '0';
+        if (digit > 9) return false;
+        value = value * 10 + static_cast<std::int32_t>(digit);
+    }
+    code = value;
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::int32_t> GroupCode(std::string_view line) {
-    line = Trim(line);
-    const bool negative = !line.empty() && line.front() == '-';
-    if (negative) line.remove_prefix(1);
-    if (line.empty() || line.size() > 10) return std::nullopt;
+    // One pass: blanks, an optional "-", at most ten digits, blanks.
+    std::size_t i = 0;
+    const std::size_t n = line.size();
+    while (i < n && IsBlank(line[i])) ++i;
+    const bool negative = i < n && line[i] == '-';
+    if (negative) ++i;
+    const std::size_t digitsFrom = i;
     std::int64_t code = 0;
-    for (const char c : line) {
-        if (c < '0' || c > '9') return std::nullopt;
-        code = code * 10 + (c - '0');
-    }
+    while (i < n && line[i] >= '0' && line[i] <= '9' && i - digitsFrom < 10) code = code * 10 + (line[i++] - '0');
+    if (i == digitsFrom) return std::nullopt;
+    while (i < n && IsBlank(line[i])) ++i;
+    if (i != n) return std::nullopt;
     if (negative) code = -code;
     if (code < INT32_MIN || code > INT32_MAX) return std::nullopt;
     return static_cast<std::int32_t>(code);
@@ -58,26 +77,30 @@ bool PairReader::Next(Pair& pair) {
     }
     ++line_;
     if (line_ == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);  // a byte-order mark
-    const std::optional<std::int32_t> code = GroupCode(line);
-    if (!code) {
+    std::int32_t code = 0;
+    if (!ShortCode(line, code)) {
+        const std::optional<std::int32_t> other = GroupCode(line);
         std::string_view after;
-        if (Trim(line).empty() && !input_.Next(after)) {  // a blank last line
+        if (!other && Trim(line).empty() && !input_.Next(after)) {  // a blank last line
             ended_ = true;
             return false;
         }
-        throw NotDxfError("El fichero " + path_ + " no es un fichero DXF: la línea " + std::to_string(line_) +
-                          " no es un código de grupo");
+        if (!other) {
+            throw NotDxfError("El fichero " + path_ + " no es un fichero DXF: la línea " + std::to_string(line_) +
+                              " no es un código de grupo");
+        }
+        code = *other;
     }
     if (!input_.Next(line)) {
         ended_ = true;
         return false;
     }
     ++line_;
-    if (*code == 0 && IsWord(line, "EOF")) {
+    if (code == 0 && IsWord(line, "EOF")) {
         ended_ = true;
         return false;
     }
-    pair.code = *code;
+    pair.code = code;
     pair.value = line;
     return true;
 }
@@ -85,20 +108,27 @@ bool PairReader::Next(Pair& pair) {
 void Entity::Start(std::string_view type) {
     type_.assign(type);
     layer_.clear();
-    size_ = 0;
+    groups_.clear();
+    values_.clear();
 }
 
 void Entity::Add(std::int32_t code, std::string_view value) {
-    if (size_ == groups_.size()) groups_.emplace_back();
-    groups_[size_].code = code;
-    groups_[size_].value.assign(value);
-    ++size_;
+    // An entity beyond 4 GB of text would be no drawing a program writes.
+    if (values_.size() + value.size() > UINT32_MAX) throw NotDxfError("Entidad DXF demasiado larga");
+    groups_.push_back({code, static_cast<std::uint32_t>(values_.size()), static_cast<std::uint32_t>(value.size())});
+    values_.append(value);
 }
 
 EntityReader::EntityReader(const std::string& path) : pairs_(path) {}
 
-std::string EntityReader::Decode(std::string_view text) const {
-    return utf8_ ? std::string(text) : Cp1252::ToUtf8(text);
+void EntityReader::Decode(std::string_view text, std::string& out) const {
+    bool ascii = true;
+    for (const char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (utf8_ || ascii) {
+        out.assign(text);
+    } else {
+        out = Cp1252::ToUtf8(text);
+    }
 }
 
 bool EntityReader::FindEntities() {
@@ -109,7 +139,8 @@ bool EntityReader::FindEntities() {
         if (inEntities_) {
             if (pair.code != 0) continue;  // stray groups before the first entity
             if (IsWord(pair.value, "ENDSEC")) return false;
-            pending_ = std::string(Trim(pair.value));
+            pendingType_.assign(Trim(pair.value));
+            pending_ = true;
             return true;
         }
         if (versionDue && pair.code == 1) utf8_ = VersionIsUtf8(pair.value);
@@ -126,19 +157,20 @@ bool EntityReader::Next(Entity& entity) {
         done_ = true;
         return false;
     }
-    entity.Start(*pending_);
-    pending_.reset();
+    entity.Start(pendingType_);
+    pending_ = false;
     Pair pair;
     while (pairs_.Next(pair)) {
         if (pair.code == 0) {
             if (IsWord(pair.value, "ENDSEC")) {
                 done_ = true;  // nothing after the entities is read
             } else {
-                pending_ = std::string(Trim(pair.value));
+                pendingType_.assign(Trim(pair.value));
+                pending_ = true;
             }
             return true;
         }
-        if (pair.code == 8) entity.layer_ = Decode(Trim(pair.value));
+        if (pair.code == 8) Decode(Trim(pair.value), entity.layer_);
         entity.Add(pair.code, pair.value);
     }
     done_ = true;

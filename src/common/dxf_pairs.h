@@ -57,7 +57,7 @@ std::optional<std::int32_t> GroupCode(std::string_view line);
 // One group of an entity: its code and its value text as the file holds it.
 struct Group {
     std::int32_t code = 0;
-    std::string value;
+    std::string_view value;  // valid until the entity is read again
 };
 
 // One entity: its type (the value of its group 0, "3DFACE", "LWPOLYLINE"), its layer
@@ -67,18 +67,25 @@ class Entity {
 public:
     const std::string& Type() const { return type_; }
     const std::string& Layer() const { return layer_; }
-    std::size_t Size() const { return size_; }
-    const Group& operator[](std::size_t i) const { return groups_[i]; }
+    std::size_t Size() const { return groups_.size(); }
+    Group operator[](std::size_t i) const {
+        return {groups_[i].code, std::string_view(values_).substr(groups_[i].offset, groups_[i].length)};
+    }
 
 private:
     friend class EntityReader;
     void Start(std::string_view type);
     void Add(std::int32_t code, std::string_view value);
 
+    struct Stored {
+        std::int32_t code;
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
     std::string type_;
     std::string layer_;
-    std::vector<Group> groups_;  // groups_[0 .. size_ - 1]; later slots keep their memory
-    std::size_t size_ = 0;
+    std::vector<Stored> groups_;
+    std::string values_;  // the value texts of all groups, one after the other
 };
 
 class EntityReader {
@@ -98,13 +105,15 @@ private:
     // Reads up to the first entity of the ENTITIES section, noting the version on
     // the way; false when the drawing ends first.
     bool FindEntities();
-    std::string Decode(std::string_view text) const;
+    // The text in UTF-8, into out.
+    void Decode(std::string_view text, std::string& out) const;
 
     PairReader pairs_;
     bool utf8_ = false;
     bool inEntities_ = false;
     bool done_ = false;
-    std::optional<std::string> pending_;  // the type of the entity whose group 0 was read
+    bool pending_ = false;  // the group 0 of the next entity has been read: its type is
+    std::string pendingType_;
 };
 
 }  // namespace Dxf

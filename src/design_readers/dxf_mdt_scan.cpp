@@ -17,15 +17,17 @@ namespace {
 // The values of groups 10, 20, 30 (first corner), 11, 21, 31 and 12, 22, 32 of a face,
 // the last one of each code; false when one of them is missing. The fourth corner
 // (13, 23, 33) is not part of the triangle.
-bool Corners(const Dxf::Entity& face, std::array<const std::string*, 9>& values) {
-    values.fill(nullptr);
+bool Corners(const Dxf::Entity& face, std::array<std::string_view, 9>& values) {
+    std::array<bool, 9> found{};
     for (std::size_t i = 0; i < face.Size(); ++i) {
         const std::int32_t code = face[i].code;
         if (code < 10 || code > 32 || code % 10 > 2) continue;
-        values[static_cast<std::size_t>(code % 10 * 3 + code / 10 - 1)] = &face[i].value;
+        const auto slot = static_cast<std::size_t>(code % 10 * 3 + code / 10 - 1);
+        values[slot] = face[i].value;
+        found[slot] = true;
     }
-    for (const std::string* value : values) {
-        if (value == nullptr) return false;
+    for (const bool got : found) {
+        if (!got) return false;
     }
     return true;
 }
@@ -36,7 +38,7 @@ bool LeerCaras3D(const std::string& FicheroDXF, const std::string& Capa, Puntos&
                  design_readers::ProgressLine& progress) {
     Dxf::EntityReader reader(FicheroDXF);
     Dxf::Entity face;
-    std::array<const std::string*, 9> values;
+    std::array<std::string_view, 9> values;
     try {
         while (reader.Next(face)) {
             if (face.Type() != "3DFACE" || !Utf8::EqualIgnoringCase(face.Layer(), Capa)) continue;
@@ -52,9 +54,9 @@ bool LeerCaras3D(const std::string& FicheroDXF, const std::string& Capa, Puntos&
                 TPuntoMDT punto;
                 punto.Num = static_cast<std::int32_t>(puntos.size());
                 try {
-                    punto.X = Num::Val(*values[k * 3]);
-                    punto.Y = Num::Val(*values[k * 3 + 1]);
-                    punto.Z = Num::Val(*values[k * 3 + 2]);
+                    punto.X = Num::Val(values[k * 3]);
+                    punto.Y = Num::Val(values[k * 3 + 1]);
+                    punto.Z = Num::Val(values[k * 3 + 2]);
                 } catch (const std::overflow_error&) {
                     throw ConversionError("El fichero " + FicheroDXF +
                                           " tiene una coordenada fuera de rango en la cara 3D que termina en la línea " +
@@ -64,7 +66,8 @@ bool LeerCaras3D(const std::string& FicheroDXF, const std::string& Capa, Puntos&
                 puntos.push_back(punto);
             }
             triangulos.push_back(triangulo);
-            if (progress.Due()) progress.Show("Triangulos : " + Num::Str(triangulo.Num));
+            // The clock is read once every few hundred faces.
+            if (triangulo.Num % 256 == 0 && progress.Due()) progress.Show("Triangulos : " + Num::Str(triangulo.Num));
         }
     } catch (const Dxf::NotDxfError&) {
         puntos.resize(1);

@@ -32,7 +32,9 @@ Read ReadAll(const std::string& path) {
     Read read;
     while (reader.Next(entity)) {
         std::string text = entity.Type() + "|" + entity.Layer() + "|";
-        for (std::size_t i = 0; i < entity.Size(); ++i) text += std::to_string(entity[i].code) + "=" + entity[i].value + ";";
+        for (std::size_t i = 0; i < entity.Size(); ++i) {
+            text.append(std::to_string(entity[i].code)).append("=").append(entity[i].value).append(";");
+        }
         read.entities.push_back(text);
     }
     read.utf8 = reader.Utf8Text();
