@@ -141,7 +141,7 @@ void Bin_KTW::Command1_Click() {
     ctx_.desktop.Unload(*this);
     if (state.Transformacion == 1) {
         auto& window = ctx_.desktop.Forms().Get<ab_form>("ab_form");
-        for (int i = 0; i < 16; ++i) window.Combo1.SetList(i, kSourcePrograms[i]);
+        for (const char* programa : kSourcePrograms) window.Combo1.AddItem(programa);
         ctx_.desktop.ShowModal(window);
     } else if (state.Transformacion == 0) {
         ctx_.desktop.ShowModal("ba_form");

@@ -38,5 +38,5 @@ private:
     Context& ctx_;
 };
 
-// The names the start dialog gives the sixteen entries of the office-to-field source list.
+// The sixteen entries the start dialog appends to the office-to-field source list.
 extern const char* const kSourcePrograms[16];

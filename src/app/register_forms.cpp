@@ -7,6 +7,7 @@
 #include "app/help_windows.h"
 #include "app/tarsel_pc.h"
 #include "office_to_field/ab_form.h"
+#include "office_to_field/form_dirlist.h"
 
 #include "field_to_office/ba_form.h"
 #include "field_to_office/comments_form.h"
@@ -29,7 +30,7 @@ void Register(Context& ctx, const std::string& name) {
 std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
                                       "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions",
-                                      "Form_Observaciones", "fil_form", "Comments"};
+                                      "Form_Observaciones", "fil_form", "Comments", "Form_DirList"};
     return names;
 }
 
@@ -47,6 +48,7 @@ void RegisterForms(Context& ctx) {
     Register<Form_Observaciones>(ctx, "Form_Observaciones");
     Register<fil_form>(ctx, "fil_form");
     Register<Comments>(ctx, "Comments");
+    Register<Form_DirList>(ctx, "Form_DirList");
 }
 
 void Start(Context& ctx) {

@@ -13,6 +13,8 @@ struct State {
     std::string InFile;
     std::string OutFile;
     std::string OutFile2;
+    // The vertical-alignment file and the Vextor template-assignment file picked for a
+    // typical-section request (upper-cased); they keep their value until the next pick.
     std::string AlzadoFile;
     std::string AsignacionFile;
 
@@ -46,7 +48,7 @@ struct State {
     std::string Comentario;
     bool ComentarioAceptado = false;
 
-    // Field-to-office window: the input and output files under the names the file
+    // Both conversion windows: the input and output files under the names the file
     // dialogs returned. InFile and OutFile are their upper-cased copies, used to
     // compare and show; the converters open these (file names are case-sensitive).
     std::string InFilePath;
@@ -86,4 +88,14 @@ struct State {
     std::int16_t Layer4Activo = 1;
     std::string Layer4Nombre = "Codigo";
     std::int16_t Layer4Color = 4;
+
+    // Office-to-field window: the KTW point options. KtwFormat "KTW 8" or "KTW16",
+    // AnchoPalabra the data width (8 or 16), RestarConstante "Y" or "N", Dimensiones
+    // "2" or "3"; the constants are whole numbers subtracted from X and Y.
+    std::string KtwFormat = "KTW16";
+    std::int16_t AnchoPalabra = 16;
+    std::string RestarConstante = "N";
+    std::string Dimensiones = "3";
+    double ConstanteX = 0;
+    double ConstanteY = 0;
 };

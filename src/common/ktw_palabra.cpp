@@ -35,6 +35,15 @@ void AppendThousandths(double magnitude, std::string& out) {
     out.append(digits, result.ptr);
 }
 
+// The sign, the data padded on the left with "0" to sixteen characters, one blank.
+void AppendData(char sign, std::string_view data, std::string& Palabra) {
+    Palabra += sign;
+    const std::int32_t length = Utf8::CharCount(data);
+    if (length < kDataLength) Palabra.append(static_cast<std::size_t>(kDataLength - length), '0');
+    Palabra += data;
+    Palabra += ' ';
+}
+
 }  // namespace
 
 void Palabra_KTW(bool Marca, std::int16_t /*Decimales*/, std::string_view WI,
@@ -61,11 +70,14 @@ void Palabra_KTW(bool Marca, std::int16_t /*Decimales*/, std::string_view WI,
     } else {
         data.assign(v);
     }
-    Palabra += sign;
-    const std::int32_t length = Utf8::CharCount(data);
-    if (length < kDataLength) Palabra.append(static_cast<std::size_t>(kDataLength - length), '0');
-    Palabra += data;
-    Palabra += ' ';
+    AppendData(sign, data, Palabra);
+}
+
+void Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Palabra) {
+    Palabra.clear();
+    if (Marca) Palabra += '*';
+    Palabra += FirstChars(WI, 6);
+    AppendData('+', Utf8::TrimBlanks(FirstChars(Texto, kDataLength)), Palabra);
 }
 
 }  // namespace GM

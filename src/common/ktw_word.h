@@ -69,4 +69,8 @@ namespace GM {
 void Palabra_KTW(bool Marca, std::int16_t Decimales, std::string_view WI, std::string_view Valor,
                  std::string& Palabra);
 
+// The same word for a text that must stay a text even when it looks like a number
+// (a file named "123"): its first sixteen characters, trimmed, with the sign "+".
+void Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Palabra);
+
 }  // namespace GM

@@ -3,10 +3,19 @@
 // whatever the locale, right-justified columns, decimal commas.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace Strings {
+
+// Whether the text is one of the names, letter for letter.
+inline bool IsOneOf(std::string_view text, std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names) {
+        if (text == name) return true;
+    }
+    return false;
+}
 
 // Valor written with the mask (see Num::Format) and always a "." as the decimal
 // separator. With Alineacion 2 the text is preceded by blanks up to Ancho characters

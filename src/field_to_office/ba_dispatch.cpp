@@ -1,15 +1,8 @@
 #include "field_to_office/ba_dispatch.h"
 
-#include <initializer_list>
+#include "common/string_helpers.h"
 
 namespace {
-
-bool OneOf(std::string_view filtro, std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) {
-        if (filtro == name) return true;
-    }
-    return false;
-}
 
 // The table for the binary and the later field formats (all but KTW input).
 Converter ByFileType(std::int16_t formatoCampo, FileType type, std::string_view filtro) {
@@ -29,12 +22,12 @@ Converter ByFileType(std::int16_t formatoCampo, FileType type, std::string_view 
         if (filtro == "Perfiles Clip") {
             return f0 || f23 || formatoCampo == 4 ? Converter::Multi_Piste_Perfiles : Converter::None;
         }
-        if (OneOf(filtro, {"Estandar", "Modelo Digital", "Elsamex", "DXF", "Topcal", "Brennsoft", "TCP", "SDR", "Calco",
+        if (Strings::IsOneOf(filtro, {"Estandar", "Modelo Digital", "Elsamex", "DXF", "Topcal", "Brennsoft", "TCP", "SDR", "Calco",
                            "FieldWorks"})) {
             if (f0) return Converter::B_A_Taqui;
             return f23 ? Converter::KTW_Tarsel_Taqui : Converter::None;
         }
-        if (OneOf(filtro, {"Istram Estandar", "Istram (EPSA)", "InRoads"})) {
+        if (Strings::IsOneOf(filtro, {"Istram Estandar", "Istram (EPSA)", "InRoads"})) {
             if (f0) return Converter::B_A_Taqui_Istram;
             return f23 ? Converter::KTW_Tarsel_Taqui : Converter::None;
         }
@@ -45,7 +38,7 @@ Converter ByFileType(std::int16_t formatoCampo, FileType type, std::string_view 
         return f2 ? Converter::KTW_Tarsel_Taqui : Converter::None;
     case FileType::Profiles:
         if (f0) return Converter::B_A_Perfiles;
-        if (OneOf(filtro, {"Perfiles Clip", "Istram Estandar", "Istram (EPSA)", "Topcal", "Vial", "DXF"})) {
+        if (Strings::IsOneOf(filtro, {"Perfiles Clip", "Istram Estandar", "Istram (EPSA)", "Topcal", "Vial", "DXF"})) {
             return f23 ? Converter::KTW_A_Perfiles : Converter::None;
         }
         return f2 ? Converter::KTW_Tarsel_Taqui : Converter::None;

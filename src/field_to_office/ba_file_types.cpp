@@ -1,15 +1,8 @@
 #include "field_to_office/ba_file_types.h"
 
-#include <initializer_list>
+#include "common/string_helpers.h"
 
 namespace {
-
-bool OneOf(std::string_view filtro, std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) {
-        if (filtro == name) return true;
-    }
-    return false;
-}
 
 // Enabled options from a list of file types.
 std::array<bool, 5> Enabled(std::initializer_list<FileType> types) {
@@ -29,7 +22,7 @@ FileTypeRule Rule(std::initializer_list<FileType> enabled, FileType option, bool
 
 // The filters that propose a points file where the field format has one.
 bool PointFilter(std::string_view f) {
-    return OneOf(f, {"Modelo Digital", "Istram Estandar", "Istram (EPSA)", "Elsamex", "Estandar", "DXF"});
+    return Strings::IsOneOf(f, {"Modelo Digital", "Istram Estandar", "Istram (EPSA)", "Elsamex", "Estandar", "DXF"});
 }
 
 FileTypeRule RuleFormat0(std::string_view f) {
@@ -37,7 +30,7 @@ FileTypeRule RuleFormat0(std::string_view f) {
     if (PointFilter(f)) return {{true, true, true, true, true}, T::Points, true};
     if (f == "Perfiles Clip") return Rule({T::Profiles}, T::Profiles);
     if (f == "Topcal") return Rule({T::Observations, T::Profiles}, T::Points);
-    if (OneOf(f, {"InRoads", "TCP"})) return Rule({}, T::Observations);
+    if (Strings::IsOneOf(f, {"InRoads", "TCP"})) return Rule({}, T::Observations);
     if (f == "Vial") return Rule({}, T::Profiles, false);
     return Rule({T::Observations}, T::Observations);
 }
@@ -47,19 +40,19 @@ FileTypeRule RuleFormat2(std::string_view f) {
     if (PointFilter(f)) return {{true, true, true, true, true}, T::Points, true};
     if (f == "Perfiles Clip") return Rule({T::Observations, T::Profiles}, T::Profiles);
     if (f == "Topcal") return Rule({T::Observations, T::Profiles}, T::Points);
-    if (OneOf(f, {"InRoads", "TCP"})) return Rule({T::Observations}, T::Observations);
+    if (Strings::IsOneOf(f, {"InRoads", "TCP"})) return Rule({T::Observations}, T::Observations);
     if (f == "Vial") return Rule({T::Profiles}, T::Profiles);
     return Rule({T::Observations}, T::Observations);
 }
 
 FileTypeRule RuleFormat3(std::string_view f) {
     using T = FileType;
-    if (OneOf(f, {"Modelo Digital", "Elsamex"})) return Rule({}, T::Profiles);
-    if (OneOf(f, {"Istram Estandar", "Istram (EPSA)", "Perfiles Clip"})) {
+    if (Strings::IsOneOf(f, {"Modelo Digital", "Elsamex"})) return Rule({}, T::Profiles);
+    if (Strings::IsOneOf(f, {"Istram Estandar", "Istram (EPSA)", "Perfiles Clip"})) {
         return Rule({T::Observations, T::Profiles}, T::Profiles);
     }
-    if (OneOf(f, {"Estandar", "TCP"})) return Rule({}, T::Profiles, false);
-    if (OneOf(f, {"DXF", "Topcal", "Vial"})) return Rule({T::Profiles}, T::Profiles);
+    if (Strings::IsOneOf(f, {"Estandar", "TCP"})) return Rule({}, T::Profiles, false);
+    if (Strings::IsOneOf(f, {"DXF", "Topcal", "Vial"})) return Rule({T::Profiles}, T::Profiles);
     if (f == "InRoads") return Rule({}, T::Observations, false);
     return Rule({T::Observations}, T::Observations);
 }

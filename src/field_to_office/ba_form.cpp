@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "field_to_office/ba_file_names.h"
+#include "common/file_names.h"
 #include "field_to_office/ba_file_types.h"
 #include "field_to_office/calco_writer.h"
 #include "field_to_office/converters.h"

@@ -6,7 +6,7 @@
 
 #include "ba_fixture.h"
 #include "common/errors.h"
-#include "field_to_office/ba_file_names.h"
+#include "common/file_names.h"
 #include "support/files.h"
 
 namespace ba_test {

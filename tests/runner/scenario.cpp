@@ -9,6 +9,7 @@
 
 #include "app/context.h"
 #include "app/register_forms.h"
+#include "common/numbers.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
 
@@ -454,6 +455,15 @@ private:
             {"NumFiltrosEstandar", std::to_string(s.NumFiltrosEstandar)},
             {"NumFiltrosUsuario", std::to_string(s.NumFiltrosUsuario)},
             {"CancelarDXF", std::to_string(s.CancelarDXF)},
+            {"OutFile2", s.OutFile2},
+            {"AlzadoFile", s.AlzadoFile},
+            {"AsignacionFile", s.AsignacionFile},
+            {"KtwFormat", s.KtwFormat},
+            {"AnchoPalabra", std::to_string(s.AnchoPalabra)},
+            {"RestarConstante", s.RestarConstante},
+            {"Dimensiones", s.Dimensiones},
+            {"ConstanteX", Num::StrTrim(s.ConstanteX)},
+            {"ConstanteY", Num::StrTrim(s.ConstanteY)},
         };
         auto found = values.find(name);
         if (found == values.end()) Fail(step, "unknown state variable " + name);

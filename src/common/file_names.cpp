@@ -1,4 +1,4 @@
-#include "field_to_office/ba_file_names.h"
+#include "common/file_names.h"
 
 #include <filesystem>
 #include <system_error>

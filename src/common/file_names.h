@@ -1,5 +1,5 @@
 #pragma once
-// File names as the field-to-office window handles them: upper-cased to compare
+// File names as the conversion windows handle them: upper-cased to compare
 // and show, the folder kept with its separator at the end.
 
 #include <string>

@@ -1,0 +1,26 @@
+#include "office_to_field/ab_converters.h"
+
+namespace office_to_field {
+
+void AbConverterTable::Set(AbConverter converter, AbConverterFn run) {
+    if (converter == AbConverter::None) return;
+    converters_[converter] = std::move(run);
+}
+
+bool AbConverterTable::Has(AbConverter converter) const {
+    const auto found = converters_.find(converter);
+    return found != converters_.end() && static_cast<bool>(found->second);
+}
+
+bool AbConverterTable::Run(AbConverter converter, Context& ctx, design_readers::WindowServices& window,
+                           const AbRequest& request) const {
+    return converters_.at(converter)(ctx, window, request);
+}
+
+void InstallAbConverters(AbConverterTable& table) {
+    // One line per built converter, e.g.
+    //   table.Set(AbConverter::A_B_Puntos_Bases_Estandar, A_B_Puntos_Bases_Estandar);
+    (void)table;
+}
+
+}  // namespace office_to_field
