@@ -2,7 +2,7 @@
 
 #include "common/errors.h"
 #include "common/utf8_columns.h"
-#include "field_to_office/ba_file_names.h"
+#include "common/file_names.h"
 #include "field_to_office/convert_fields.h"
 
 namespace {
