@@ -5,7 +5,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
-#include "field_to_office/ba_file_names.h"
+#include "common/file_names.h"
 #include "field_to_office/ba_form.h"
 #include "field_to_office/ktw_profiles.h"
 #include "field_to_office/prf_profiles.h"
