@@ -6,6 +6,7 @@
 // Arrays of TPlanta, TAlzado and TAlzadoVextor are std::vector with element 0
 // unused: the elements are 1 .. size() - 1, in increasing chainage.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -77,4 +78,14 @@ struct TPuntoSeccion {
     double Cota = 0;                 // elevation, m
     std::string Codigo = "xxxxxxxx"; // 8 characters; "xxxxxxxx" when the point has none
     double Pendiente = 0;            // gradient to the neighbouring point; 10000 for a vertical step
+};
+
+// The record of the points and bases files (.PTO, .BAS) of the KR500 instruments:
+// kPuntoBaseBytes on disk, the name in its first kTextoBINBytes.
+inline constexpr std::size_t kPuntoBaseBytes = 34;
+inline constexpr std::size_t kTextoBINBytes = 10;
+
+struct TPuntoBase {
+    std::string Nombre;
+    double X = 0, Y = 0, Z = 0;
 };

@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <string>
 
+#include "common/records.h"
+
 inline constexpr std::size_t kDatoCampoBINBytes = 166;
 inline constexpr std::size_t kDatoAnalisisBINBytes = 60;
-inline constexpr std::size_t kPuntoBaseBytes = 34;
-inline constexpr std::size_t kTextoBINBytes = 10;
 
 // One observation of a .FIC file.
 struct TDatoCampoBIN {
@@ -40,12 +40,6 @@ struct TDatoAnalisisBIN {
     double Valor1 = 0, Valor2 = 0;  // carried through unchanged
     double X = 0, Y = 0, Z = 0;
     std::string Codigo;
-};
-
-// One record of a .PTO or .BAS file.
-struct TPuntoBase {
-    std::string Nombre;
-    double X = 0, Y = 0, Z = 0;
 };
 
 // Radians to gon with the factor the instruments' files have always been read

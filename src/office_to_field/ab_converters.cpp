@@ -1,5 +1,7 @@
 #include "office_to_field/ab_converters.h"
 
+#include "office_to_field/a_b_estandar.h"
+
 namespace office_to_field {
 
 void AbConverterTable::Set(AbConverter converter, AbConverterFn run) {
@@ -18,9 +20,9 @@ bool AbConverterTable::Run(AbConverter converter, Context& ctx, design_readers::
 }
 
 void InstallAbConverters(AbConverterTable& table) {
-    // One line per built converter, e.g.
-    //   table.Set(AbConverter::A_B_Puntos_Bases_Estandar, A_B_Puntos_Bases_Estandar);
-    (void)table;
+    // One line per built converter.
+    table.Set(AbConverter::A_B_Puntos_Bases_Estandar, A_B_Puntos_Bases_Estandar);
+    table.Set(AbConverter::A_B_Seccion_Estandar, A_B_Seccion_Estandar);
 }
 
 }  // namespace office_to_field
