@@ -9,6 +9,7 @@
 
 #include "app/context.h"
 #include "app/register_forms.h"
+#include "common/file_names.h"
 #include "common/numbers.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
@@ -118,7 +119,12 @@ public:
 
 private:
     Step Expand(Step step) const {
+        const std::string upperDir = UpperFileName(workDir_);
         for (auto& arg : step.args) {
+            for (size_t at = arg.find("$UDIR"); at != std::string::npos; at = arg.find("$UDIR", at)) {
+                arg.replace(at, 5, upperDir);
+                at += upperDir.size();
+            }
             for (size_t at = arg.find("$DIR"); at != std::string::npos; at = arg.find("$DIR", at)) {
                 arg.replace(at, 4, workDir_);
                 at += workDir_.size();
@@ -188,6 +194,8 @@ private:
             desktop_.SetDecimalSeparator(a[0].empty() ? '.' : a[0][0]);
         } else if (v == "file") {
             Need(step, 1);
+            // A name with folders makes them: outputs that are folders need some to choose.
+            std::filesystem::create_directories(std::filesystem::path(Path(a[0])).parent_path());
             testing_support::WriteBytes(Path(a[0]), Join(a, 1));
         } else if (v == "copy") {
             Need(step, 2);
