@@ -112,6 +112,8 @@ ab_form::ab_form(Context& ctx)
     camb_sal.Click = [this] { camb_sal_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     Command3.Click = [this] { Command3_Click(); };
+    // Closing the window goes back to the start dialog, as "&Cancelar" does.
+    CloseBoxClick = [this] { Command3_Click(); };
     Command4.Click = [this] { Command4_Click(); };
     Check1.Click = [this] { Check1_Click(); };
     Option6.Click = [this] { Option6_Click(); };
