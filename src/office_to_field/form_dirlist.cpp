@@ -35,8 +35,10 @@ void Form_DirList::Form_Load() {
     chosen_.clear();
     Drive.Clear();
     for (std::string root : platform::FileSystemRoots()) Drive.AddItem(std::move(root));
-    // An unusable initial folder is ignored: the list opens on the current folder.
+    // An unusable initial folder (none stored yet) is ignored: the list opens on the
+    // user's home folder, not wherever the program was started.
     std::string folder = platform::UsableFolder(InitialFolder);
+    if (folder.empty()) folder = platform::HomeFolder();
     if (folder.empty()) folder = platform::UsableFolder(std::filesystem::current_path().string());
     ShowFolder(folder);
 }

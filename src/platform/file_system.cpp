@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -52,6 +53,15 @@ std::string UsableFolder(const std::string& folder) {
     const fs::path absolute = fs::weakly_canonical(fs::path(folder), error);
     if (error || !fs::is_directory(absolute, error) || error) return {};
     return WithSeparator(absolute.string());
+}
+
+std::string HomeFolder() {
+#ifdef _WIN32
+    const char* home = std::getenv("USERPROFILE");
+#else
+    const char* home = std::getenv("HOME");
+#endif
+    return home ? UsableFolder(home) : std::string();
 }
 
 }  // namespace platform

@@ -17,4 +17,8 @@ std::vector<std::string> SubFolders(const std::string& folder);
 // not an existing folder.
 std::string UsableFolder(const std::string& folder);
 
+// The user's home folder (HOME; USERPROFILE on Windows) as UsableFolder gives it;
+// "" when it is not set or not a folder.
+std::string HomeFolder();
+
 }  // namespace platform
