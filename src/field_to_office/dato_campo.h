@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "common/small_copy.h"
 
 // Fixed-length texts: Estacion and Punto hold 10 characters, the codes 16; a
 // shorter value is padded with blanks on the right, a longer one keeps its first
@@ -15,10 +18,12 @@ inline constexpr std::size_t kLongitudNombre = 10;
 inline constexpr std::size_t kLongitudCodigo = 16;
 
 inline void SetFixedText(std::string& target, std::string_view value, std::size_t width) {
-    // Filled in place (not assign, on which GCC 12 warns wrongly with -Wrestrict).
-    target.resize(width);
-    std::fill(target.begin(), target.end(), ' ');
-    std::copy_n(value.begin(), std::min(value.size(), width), target.begin());
+    // Filled in place: a text that has its width already is neither resized nor
+    // reallocated.
+    if (target.size() != width) target.resize(width);
+    char* const text = target.data();
+    std::memset(text, ' ', width);
+    CopySmall(text, value.data(), std::min(value.size(), width));
 }
 
 // True when the text holds nothing but blanks (or nothing at all).

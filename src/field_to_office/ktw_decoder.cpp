@@ -1,58 +1,80 @@
 #include "field_to_office/ktw_decoder.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
+#include "common/little_endian.h"
 #include "common/numbers.h"
+
+// Most of the work of converting a KTW file is reading its words, eight million of
+// them in a file of a million lines: a word is read through fixed offsets, eight
+// characters at a time, with one test for the usual case (a sign and digits alone)
+// and the general reading only for the rest.
 
 namespace {
 
 constexpr std::size_t kNarrowWidth = 16;
 constexpr std::size_t kWideWidth = 24;
 
-// The data without its leading zeros; data of zeros alone gives "0".
-std::string_view DataText(std::string_view data) {
-    std::size_t first = data.find_first_not_of('0');
-    if (first == std::string_view::npos) return data.empty() ? data : data.substr(data.size() - 1);
-    return data.substr(first);
+// Eight characters, the first in the lowest byte whatever the machine's byte order
+// (one load on a little-endian machine).
+std::uint64_t Load8(const char* p) { return LittleEndian::U64(reinterpret_cast<const unsigned char*>(p)); }
+
+// Nonzero high bits unless all eight bytes are "0" to "9". The lowest byte that is
+// not a digit gets no carry or borrow from the bytes below it (digits give none)
+// and is flagged by one of the two: below "0" by the subtraction, above "9" by the
+// addition (and 0xBA up, whose addition wraps, by the subtraction).
+std::uint64_t NotDigits(std::uint64_t x) {
+    return ((x + 0x4646464646464646ULL) | (x - 0x3030303030303030ULL)) & 0x8080808080808080ULL;
 }
 
-// Eight characters as a number when all are digits: the eight digit values are
-// checked and combined in one 64-bit word (bytes in file order, the first the
-// most significant), which is most of the work of reading a KTW file.
-bool EightDigits(const char* p, std::uint64_t& number) {
-    // The first character in the lowest byte, whatever the machine's byte order
-    // (a little-endian machine makes this one load).
-    const auto byte = [p](int i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])); };
-    std::uint64_t x = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24 | byte(4) << 32 | byte(5) << 40 |
-                      byte(6) << 48 | byte(7) << 56;
-    // Every byte 0x30-0x39: high nibble 3, and adding 6 keeps it below 0x40.
-    const std::uint64_t high = x & 0xF0F0F0F0F0F0F0F0ULL;
-    const std::uint64_t carried = ((x + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4;
-    if ((high | carried) != 0x3333333333333333ULL) return false;
+// The number of eight digit bytes, the first the most significant: pairs, then
+// groups of four, then the whole, each step one multiplication.
+std::uint64_t EightDigitsValue(std::uint64_t x) {
     x -= 0x3030303030303030ULL;
-    x = x * 10 + (x >> 8);  // pairs of digits
-    x = (((x & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
-         (((x >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
-        32;
-    number = x;
+    x = x * 10 + (x >> 8);
+    return (((x & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+            (((x >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+           32;
+}
+
+// N (8 or 16) characters as a whole number when all are digits.
+template <std::size_t N>
+bool DataDigits(const char* p, std::uint64_t& number) {
+    static_assert(N == 8 || N == 16);
+    if constexpr (N == 8) {
+        const std::uint64_t x = Load8(p);
+        if (NotDigits(x) != 0) return false;
+        number = EightDigitsValue(x);
+    } else {
+        const std::uint64_t high = Load8(p);
+        const std::uint64_t low = Load8(p + 8);
+        if ((NotDigits(high) | NotDigits(low)) != 0) return false;
+        number = EightDigitsValue(high) * 100000000ULL + EightDigitsValue(low);
+    }
     return true;
+}
+
+// The data (N characters) without its leading zeros; data of zeros alone gives "0".
+template <std::size_t N>
+std::string_view DataText(const char* p) {
+    std::size_t zeros = N - 1;
+    const std::uint64_t head = Load8(p) ^ 0x3030303030303030ULL;
+    if (head != 0) {
+        zeros = static_cast<std::size_t>(std::countr_zero(head)) / 8;
+    } else if constexpr (N == 16) {
+        const std::uint64_t tail = Load8(p + 8) ^ 0x3030303030303030ULL;
+        if (tail != 0) zeros = 8 + static_cast<std::size_t>(std::countr_zero(tail)) / 8;
+    }
+    return {p + zeros, N - zeros};
 }
 
 // The digits as a whole number; false when a character is not a digit. At most
 // 18 digits, so that the number stays exact.
 bool WholeDigits(std::string_view digits, std::int64_t& number) {
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
-    if (digits.size() == 8 && EightDigits(digits.data(), low)) {
-        number = static_cast<std::int64_t>(low);
-        return true;
-    }
-    if (digits.size() == 16 && EightDigits(digits.data(), high) && EightDigits(digits.data() + 8, low)) {
-        number = static_cast<std::int64_t>(high * 100000000ULL + low);
-        return true;
-    }
     number = 0;
     if (digits.size() > 18) return false;
     for (char c : digits) {
@@ -64,13 +86,15 @@ bool WholeDigits(std::string_view digits, std::int64_t& number) {
 
 // Angles are written in gon as digits: the whole part, then four decimals, then
 // one digit that is not used. The sign and the unit digit do not take part.
-double DataAngle(std::string_view data) {
-    const std::size_t wholeDigits = data.size() - 5;
-    std::int64_t digits = 0;
-    if (WholeDigits(data, digits)) {
+template <std::size_t N>
+double DataAngle(const char* p) {
+    std::uint64_t digits = 0;
+    if (DataDigits<N>(p, digits)) [[likely]] {
         // One correctly rounded division: the same double as reading "whole.dddd".
-        return static_cast<double>(digits / 10) / 10000.0;
+        return static_cast<double>(static_cast<std::int64_t>(digits / 10)) / 10000.0;
     }
+    const std::string_view data(p, N);
+    constexpr std::size_t wholeDigits = N - 5;
     std::int64_t tenThousandths = 0;
     if (WholeDigits(data.substr(0, wholeDigits + 4), tenThousandths)) {
         return static_cast<double>(tenThousandths) / 10000.0;
@@ -83,52 +107,58 @@ double DataAngle(std::string_view data) {
     return Num::Val(std::string_view(text.data(), n));
 }
 
-// The sign and the data read as one decimal number.
-double SignedValue(std::string_view signedData) {
-    std::int64_t number = 0;
-    const char sign = signedData[0];
-    if ((sign == '+' || sign == '-') && WholeDigits(signedData.substr(1), number)) {
+// The sign (at p) and the N data characters after it read as one decimal number.
+template <std::size_t N>
+double SignedValue(const char* p) {
+    std::uint64_t number = 0;
+    const char sign = p[0];
+    if ((sign == '+' || sign == '-') && DataDigits<N>(p + 1, number)) [[likely]] {
         // Digits alone: converting the whole number rounds as reading its text does.
         if (number == 0) return 0.0;
-        const auto value = static_cast<double>(number);
+        const auto value = static_cast<double>(static_cast<std::int64_t>(number));
         return sign == '-' ? -value : value;
     }
-    return Num::Val(signedData);
+    return Num::Val(std::string_view(p, N + 1));
 }
 
-void SetUnit(KTWDecoderState& state, std::int32_t divisor, const char* mask) {
-    if (state.DivisorUnidad == divisor) return;  // the same unit as the word before
-    state.DivisorUnidad = divisor;
-    state.MascaraUnidad = mask;
-}
+// Divisor and Format mask of a length word's unit digit, by the digit "0" to "9".
+// Feet are not converted: "1" and "7" read like "0" and "6"; the other digits
+// have no unit (divisor 0).
+struct Unit {
+    std::int32_t divisor;
+    std::string_view mask;
+};
+constexpr std::array<Unit, 10> kUnits = {{{1000, "0.000"},
+                                          {1000, "0.000"},
+                                          {0, {}},
+                                          {0, {}},
+                                          {0, {}},
+                                          {0, {}},
+                                          {10000, "0.0000"},
+                                          {10000, "0.0000"},
+                                          {100000, "0.00000"},
+                                          {0, {}}}};
 
-// Sets divisor and mask from a length word's unit digit. Feet are not converted:
-// "1" and "7" read like "0" and "6". An unknown digit keeps what an earlier word
-// set; before any known digit it means millimetres, so that the value is defined.
+// Sets divisor and mask from a length word's unit digit. An unknown digit keeps
+// what an earlier word set; before any known digit it means millimetres, so that
+// the value is defined.
 void TakeUnit(char digit, KTWDecoderState& state) {
-    switch (digit) {
-        case '0':
-        case '1':
-            SetUnit(state, 1000, "0.000");
-            break;
-        case '6':
-        case '7':
-            SetUnit(state, 10000, "0.0000");
-            break;
-        case '8':
-            SetUnit(state, 100000, "0.00000");
-            break;
-        default:
-            if (state.DivisorUnidad == 0) SetUnit(state, 1000, "0.000");
-            break;
+    const auto index = static_cast<unsigned char>(digit - '0');
+    const Unit* unit = index < kUnits.size() && kUnits[index].divisor != 0 ? &kUnits[index] : nullptr;
+    if (unit == nullptr) {
+        if (state.DivisorUnidad != 0) return;
+        unit = &kUnits[0];
     }
+    if (state.DivisorUnidad == unit->divisor) return;  // the same unit as the word before
+    state.DivisorUnidad = unit->divisor;
+    state.MascaraUnidad.assign(unit->mask);
 }
 
 // Words 76 to 78: -1 means "no value"; otherwise thousandths.
 double ThousandthsOrNone(double value) { return value == -1.0 ? 0.0 : value / 1000.0; }
 
 void ResetLineFields(TDatoCampo& d) {
-    d.Punto.assign(kLongitudNombre, ' ');
+    SetFixedText(d.Punto, {}, kLongitudNombre);
     d.Hz = d.V = d.DistGeometrica = 0;
     d.AlturaInstrumento = d.AlturaPrisma = 0;
     d.ConstantePrisma = d.Ppm = 0;
@@ -136,44 +166,45 @@ void ResetLineFields(TDatoCampo& d) {
     d.Desnivel = d.DistHorizontal = 0;
 }
 
-void DecodeWord(std::string_view word, std::size_t dataLength, KTWDecoderState& state) {
-    const char w0 = word[0];
-    const char w1 = word[1];
+// One whole word at w with N (8 or 16) data characters: the word index at w, the
+// unit digit at w + 5, the sign at w + 6, the data from w + 7.
+template <std::size_t N>
+void DecodeWord(const char* w, KTWDecoderState& state) {
+    const char w0 = w[0];
+    const char w1 = w[1];
     if (w0 < '0' || w0 > '9' || w1 < '0' || w1 > '9') return;
     const int wi = (w0 - '0') * 10 + (w1 - '0');
-    const char unit = word[5];
-    const std::string_view data = word.substr(7, dataLength);
-    const std::string_view signedData = word.substr(6, dataLength + 1);
+    const char* data = w + 7;
     TDatoCampo& d = state.DatoCampo;
 
     switch (wi) {
         case 11:
-            SetFixedText(d.Punto, DataText(data), kLongitudNombre);
+            SetFixedText(d.Punto, DataText<N>(data), kLongitudNombre);
             return;
         case 41:
-            SetFixedText(d.Codigo1, DataText(data), kLongitudCodigo);
+            SetFixedText(d.Codigo1, DataText<N>(data), kLongitudCodigo);
             state.LineaCodigo = true;
             return;
         case 42:
-            SetFixedText(d.Codigo2, DataText(data), kLongitudCodigo);
+            SetFixedText(d.Codigo2, DataText<N>(data), kLongitudCodigo);
             return;
         case 43:
-            SetFixedText(d.Codigo3, DataText(data), kLongitudCodigo);
+            SetFixedText(d.Codigo3, DataText<N>(data), kLongitudCodigo);
             return;
         case 44:
-            SetFixedText(d.Codigo4, DataText(data), kLongitudCodigo);
+            SetFixedText(d.Codigo4, DataText<N>(data), kLongitudCodigo);
             return;
         case 45:
-            SetFixedText(d.Codigo5, DataText(data), kLongitudCodigo);
+            SetFixedText(d.Codigo5, DataText<N>(data), kLongitudCodigo);
             return;
         case 71:
-            state.Observacion.assign(DataText(data));
+            state.Observacion.assign(DataText<N>(data));
             return;
         case 21:
-            d.Hz = DataAngle(data);
+            d.Hz = DataAngle<N>(data);
             return;
         case 22:
-            d.V = DataAngle(data);
+            d.V = DataAngle<N>(data);
             return;
         case 31: case 32: case 33:
         case 76: case 77: case 78:
@@ -183,8 +214,8 @@ void DecodeWord(std::string_view word, std::size_t dataLength, KTWDecoderState& 
             return;  // 46, 51, 72-75 and the rest carry nothing this reader keeps
     }
 
-    TakeUnit(unit, state);
-    const double value = SignedValue(signedData);
+    TakeUnit(w[5], state);
+    const double value = SignedValue<N>(w + 6);
     const double metres = value / state.DivisorUnidad;
     switch (wi) {
         case 31: d.DistGeometrica = metres; break;
@@ -209,6 +240,12 @@ void DecodeWord(std::string_view word, std::size_t dataLength, KTWDecoderState& 
     }
 }
 
+// The whole words of Width columns from `first` on.
+template <std::size_t Width>
+void DecodeWords(const char* first, std::size_t words, KTWDecoderState& state) {
+    for (std::size_t i = 0; i < words; ++i) DecodeWord<Width - 8>(first + i * Width, state);
+}
+
 }  // namespace
 
 void StartKTWConversion(KTWDecoderState& state) {
@@ -229,17 +266,10 @@ bool DecodeKTWLine(std::string_view line, KTWDecoderState& state) {
     ResetLineFields(state.DatoCampo);
     if (line.empty() || line[0] == ' ') return false;
 
-    std::size_t width = kNarrowWidth;
-    std::size_t start = 0;
-    std::size_t words = line.size() / kNarrowWidth;
     if (line[0] == '*') {
-        width = kWideWidth;
-        start = 1;
-        words = (line.size() - 1) / kWideWidth;
-    }
-    const std::size_t dataLength = width - 8;
-    for (std::size_t i = 0; i < words; ++i) {
-        DecodeWord(line.substr(start + i * width, width), dataLength, state);
+        DecodeWords<kWideWidth>(line.data() + 1, (line.size() - 1) / kWideWidth, state);
+    } else {
+        DecodeWords<kNarrowWidth>(line.data(), line.size() / kNarrowWidth, state);
     }
 
     const bool write = !IsBlankText(state.DatoCampo.Punto) && !state.LineaCodigo;
