@@ -34,6 +34,13 @@ protected:
         const std::vector<mdt_check::Face> expected = mdt_check::EzdxfFaces(python_, drawing, capa);
         EXPECT_EQ(expected.size(), static_cast<std::size_t>(faces)) << "ezdxf";
         mdt_check::ExpectModelOf(ReadBytes(out), expected);
+        // Byte for byte, the order of every point's uses included, as the model is
+        // built apart from the program.
+        const std::string oracle = dir_.File("oracle.mdt");
+        const std::string command = python_ + " " + TARSEL_TEST_DATA + "/design_readers/mdt_expected.py '" + drawing +
+                                    "' '" + capa + "' '" + oracle + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        EXPECT_TRUE(ReadBytes(out) == ReadBytes(oracle)) << drawing << " " << capa;
     }
 
     std::string python_;

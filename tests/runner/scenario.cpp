@@ -133,6 +133,11 @@ private:
                 arg.replace(at, 4, desktop_.ExecutableFolder());
                 at += desktop_.ExecutableFolder().size();
             }
+            const std::string realdata = TARSEL_REALDATA;
+            for (size_t at = arg.find("$REALDATA"); at != std::string::npos; at = arg.find("$REALDATA", at)) {
+                arg.replace(at, 9, realdata);
+                at += realdata.size();
+            }
             const std::string tests = TARSEL_TEST_DATA;
             for (size_t at = arg.find("$TESTS"); at != std::string::npos; at = arg.find("$TESTS", at)) {
                 arg.replace(at, 6, tests);
