@@ -1,5 +1,6 @@
 #include "office_to_field/ab_converters.h"
 
+#include "design_readers/dxf_mdt.h"
 #include "office_to_field/a_b_estandar.h"
 
 namespace office_to_field {
@@ -23,6 +24,9 @@ void InstallAbConverters(AbConverterTable& table) {
     // One line per built converter.
     table.Set(AbConverter::A_B_Puntos_Bases_Estandar, A_B_Puntos_Bases_Estandar);
     table.Set(AbConverter::A_B_Seccion_Estandar, A_B_Seccion_Estandar);
+    table.Set(AbConverter::DXF_MDT, [](Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+        return EntryDxf::DXF_MDT(request.InPath, request.OutPath, request.Layer, window, ctx.desktop) != 0;
+    });
 }
 
 }  // namespace office_to_field
