@@ -99,6 +99,8 @@ public:
     bool Next(Entity& entity);
     // Whether the drawing's texts are UTF-8 (known once the header has been read).
     bool Utf8Text() const { return utf8_; }
+    // Whether the drawing has an ENTITIES section (known once Next returned false).
+    bool FoundEntities() const { return inEntities_; }
     std::int64_t LineNumber() const { return pairs_.LineNumber(); }
 
 private:

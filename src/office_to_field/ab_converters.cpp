@@ -2,6 +2,8 @@
 
 #include "design_readers/dxf_mdt.h"
 #include "office_to_field/a_b_estandar.h"
+#include "office_to_field/ascii_ktw.h"
+#include "office_to_field/dxf_points.h"
 
 namespace office_to_field {
 
@@ -27,6 +29,9 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::DXF_MDT, [](Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
         return EntryDxf::DXF_MDT(request.InPath, request.OutPath, request.Layer, window, ctx.desktop) != 0;
     });
+    table.Set(AbConverter::ASCII_KTW, ASCII_KTW);
+    table.Set(AbConverter::DXF_KTW, DXF_KTW);
+    table.Set(AbConverter::DXF_Bin, DXF_Bin);
 }
 
 }  // namespace office_to_field

@@ -47,6 +47,7 @@ struct AbRequest {
     std::string AsignacionPath;  // the Vextor assignment file picked for this request; "" when none
     std::string Header;          // the Tunelix header line without its line end; "" when none
     std::string Layer;           // the text of Text_Layer
+    Kind kind = Kind::None;      // the kind of data selected
 };
 
 using AbConverterFn = std::function<bool(Context&, design_readers::WindowServices&, const AbRequest&)>;

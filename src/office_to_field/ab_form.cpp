@@ -319,6 +319,7 @@ void ab_form::Command4_Click() {
         request.Header = office_to_field::TunelixHeader(request.OutPath, kind == Kind::Planta);
     }
     request.Layer = Text_Layer.Text();
+    request.kind = kind;
 
     const std::optional<bool> completed = RunConverter(decision.converter, request);
     if (!completed) return Refuse({}, 0, {});

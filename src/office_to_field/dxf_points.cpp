@@ -1,0 +1,87 @@
+#include "office_to_field/dxf_points.h"
+
+#include <optional>
+#include <string_view>
+
+#include "common/dxf_pairs.h"
+#include "common/numbers.h"
+#include "common/utf8_case.h"
+
+namespace office_to_field {
+
+namespace {
+
+bool IsType(const Dxf::Entity& entity, std::string_view type) {
+    return Utf8::EqualIgnoringCase(entity.Type(), type);
+}
+
+// The first value of a group code in the entity.
+std::optional<double> First(const Dxf::Entity& entity, std::int32_t code) {
+    for (std::size_t i = 0; i < entity.Size(); ++i) {
+        if (entity[i].code == code) return Num::Val(entity[i].value);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+DxfDrawing ProbeDxfDrawing(const std::string& path) {
+    Dxf::EntityReader reader(path);
+    Dxf::Entity entity;
+    DxfDrawing drawing;
+    while (reader.Next(entity)) {
+        if (drawing.tresD) continue;
+        for (std::size_t i = 0; i < entity.Size(); ++i) {
+            if (entity[i].code == 30) {
+                drawing.tresD = true;
+                break;
+            }
+        }
+    }
+    drawing.hasEntities = reader.FoundEntities();
+    return drawing;
+}
+
+void ForEachDxfPoint(const std::string& path, const std::string& capa,
+                     const std::function<void(const DxfPoint&)>& each) {
+    Dxf::EntityReader reader(path);
+    Dxf::Entity entity;
+    // The elevation of the POLYLINE whose vertices follow, until its SEQEND.
+    std::optional<double> polylineZ;
+    while (reader.Next(entity)) {
+        const bool vertex = IsType(entity, "VERTEX");
+        if (IsType(entity, "POLYLINE")) {
+            polylineZ = First(entity, 30);
+            continue;
+        }
+        if (!vertex) polylineZ.reset();
+        if (!Utf8::EqualIgnoringCase(entity.Layer(), capa)) continue;
+        DxfPoint point;
+        if (IsType(entity, "LWPOLYLINE")) {
+            point.lwpolyline = true;
+            point.Z = First(entity, 38).value_or(0.0);
+            bool xRead = false;
+            for (std::size_t i = 0; i < entity.Size(); ++i) {
+                if (entity[i].code == 10) {
+                    point.X = Num::Val(entity[i].value);
+                    xRead = true;
+                } else if (entity[i].code == 20 && xRead) {
+                    point.Y = Num::Val(entity[i].value);
+                    xRead = false;
+                    each(point);
+                }
+            }
+            continue;
+        }
+        if (!vertex && !IsType(entity, "POINT") && !IsType(entity, "INSERT") && !IsType(entity, "LINE")) continue;
+        const std::optional<double> x = First(entity, 10);
+        const std::optional<double> y = First(entity, 20);
+        if (!x || !y) continue;
+        point.X = *x;
+        point.Y = *y;
+        point.Z = First(entity, 30).value_or(vertex ? polylineZ.value_or(0.0) : 0.0);
+        each(point);
+    }
+}
+
+}  // namespace office_to_field
