@@ -169,20 +169,23 @@ TEST_F(DxfPoints, LayerNamesAreDecodedByVersion) {
 }
 
 TEST_F(DxfPoints, RefusedDrawingsKeepTheOldOutput) {
+    struct Box {
+        std::string text;
+        int style;
+        std::string title;
+    };
     struct Case {
         std::string drawing;
         std::string capa;
-        platform::ShownEvent box;
+        Box box;
     } const cases[] = {
-        {"hola\r\nmundo\r\n", "Capa1", {platform::ShownEvent::Kind::Box, "El fichero de entrada no es un fichero DXF", 0, "Tarsel"}},
+        {"hola\r\nmundo\r\n", "Capa1", {"El fichero de entrada no es un fichero DXF", 0, "Tarsel"}},
         {Drawing({{"0", "SECTION"}, {"2", "HEADER"}, {"0", "ENDSEC"}, {"0", "EOF"}}), "Capa1",
-         {platform::ShownEvent::Kind::Box, "El fichero de entrada no es un fichero DXF", 0, "Tarsel"}},
+         {"El fichero de entrada no es un fichero DXF", 0, "Tarsel"}},
         {Drawing(kTresD), "Otra capa",
-         {platform::ShownEvent::Kind::Box,
-          "El fichero DIBUJO.DXF no contine entidades compatibles en la capa Otra capa", 64, "Error"}},
+         {"El fichero DIBUJO.DXF no contine entidades compatibles en la capa Otra capa", 64, "Error"}},
         {Drawing({{"0", "SECTION"}, {"2", "ENTITIES"}, {"0", "ENDSEC"}, {"0", "EOF"}}), "Capa1",
-         {platform::ShownEvent::Kind::Box,
-          "El fichero DIBUJO.DXF no contine entidades compatibles en la capa Capa1", 64, "Error"}},
+         {"El fichero DIBUJO.DXF no contine entidades compatibles en la capa Capa1", 64, "Error"}},
     };
     for (const bool bin : {false, true}) {
         for (const Case& c : cases) {
