@@ -12,6 +12,7 @@
 #include "app/context.h"
 #include "bench_support.h"
 #include "office_to_field/dxf_points.h"
+#include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 
 namespace {
@@ -38,15 +39,6 @@ const std::string& InputFile() {
     return path;
 }
 
-class NoWindow : public design_readers::WindowServices {
-public:
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return "DXF"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
 
 void BM_ReadLines(benchmark::State& state) { bench::ReadLines(state, InputFile()); }
 
@@ -55,7 +47,7 @@ void Import(benchmark::State& state, bool bin) {
     platform::MemorySettingsStore settings;
     State shared;
     Context ctx{desktop, settings, shared};
-    NoWindow window;
+    design_readers::FixedWindow window("DXF");
     office_to_field::AbRequest request;
     request.InPath = InputFile();
     request.OutPath = (std::filesystem::temp_directory_path() / "tarsel_bench_puntos.out").string();

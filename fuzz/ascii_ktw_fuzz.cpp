@@ -9,6 +9,7 @@
 
 #include "common/errors.h"
 #include "office_to_field/ascii_ktw.h"
+#include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 #include "support/fuzz_support.h"
 
@@ -16,19 +17,6 @@ namespace {
 
 const char* const kPrograms[] = {"Estandar", "Clip", "Clip Ferrocarril", "SDR", "Cartomap V3.xx"};
 
-class Window : public design_readers::WindowServices {
-public:
-    explicit Window(std::string programa) : programa_(std::move(programa)) {}
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return programa_; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-
-private:
-    std::string programa_;
-};
 
 }  // namespace
 
@@ -43,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.ConstanteY = choices.Pick(2) == 0 ? 0.0 : 300000.0;
     office_to_field::AbRequest request;
     request.kind = choices.Pick(2) == 0 ? office_to_field::Kind::Puntos : office_to_field::Kind::SeccionExcavacion;
-    Window window(kPrograms[choices.Pick(std::size(kPrograms))]);
+    design_readers::FixedWindow window(kPrograms[choices.Pick(std::size(kPrograms))]);
     request.InPath = fuzz::WriteScratch("lista.txt", choices.Rest());
     request.OutPath = fuzz::ScratchFolder() + "puntos.ktw";
     platform::ScriptedDesktop desktop;

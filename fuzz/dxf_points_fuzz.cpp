@@ -9,6 +9,7 @@
 
 #include "common/errors.h"
 #include "office_to_field/dxf_points.h"
+#include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 #include "support/fuzz_support.h"
 
@@ -16,15 +17,6 @@ namespace {
 
 const char* const kLayers[] = {"Capa1", "capa1", "0", "Terreno", "Cañería", "EOF"};
 
-class Window : public design_readers::WindowServices {
-public:
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return "DXF"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
 
 }  // namespace
 
@@ -37,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.OutPath = fuzz::ScratchFolder() + "puntos.out";
     State state;
     state.InFile = "DIBUJO.DXF";
-    Window window;
+    design_readers::FixedWindow window("DXF");
     platform::ScriptedDesktop desktop;
     platform::MemorySettingsStore settings;
     Context ctx{desktop, settings, state};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "office_to_field/ascii_ktw.h"
+#include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
 
@@ -18,19 +19,6 @@ using testing_support::ReadBytes;
 using testing_support::TempDir;
 using testing_support::WriteBytes;
 
-class Window : public design_readers::WindowServices {
-public:
-    explicit Window(std::string programa) : programa_(std::move(programa)) {}
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return programa_; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-
-private:
-    std::string programa_;
-};
 
 class AsciiKtw : public ::testing::Test {
 protected:
@@ -40,7 +28,7 @@ protected:
         request.OutPath = dir_.File("puntos.ktw");
         request.kind = kind;
         WriteBytes(request.InPath, input);
-        Window window(programa);
+        design_readers::FixedWindow window(programa);
         Context ctx{desktop_, settings_, state_};
         EXPECT_TRUE(office_to_field::ASCII_KTW(ctx, window, request));
         return ReadBytes(request.OutPath);

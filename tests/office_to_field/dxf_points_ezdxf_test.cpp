@@ -13,6 +13,7 @@
 
 #include "common/punto_base.h"
 #include "office_to_field/dxf_points.h"
+#include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
 #include "support/python.h"
@@ -22,15 +23,6 @@ namespace {
 using testing_support::ReadBytes;
 using testing_support::TempDir;
 
-class NoWindow : public design_readers::WindowServices {
-public:
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return "DXF"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
 
 struct Point {
     double x, y, z;
@@ -63,7 +55,7 @@ protected:
         request.InPath = drawing;
         request.OutPath = dir_.File("salida.pto");
         request.Layer = capa;
-        NoWindow window;
+        design_readers::FixedWindow window("DXF");
         Context ctx{desktop_, settings_, state_};
         ASSERT_EQ(office_to_field::DXF_Bin(ctx, window, request), count > 0) << drawing << " " << capa;
         if (count == 0) return;

@@ -11,6 +11,7 @@
 
 #include "common/punto_base.h"
 #include "office_to_field/dxf_points.h"
+#include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
 
@@ -30,15 +31,6 @@ std::string Drawing(const Pairs& pairs, const std::string& eol = "\r\n") {
     return text;
 }
 
-class NoWindow : public design_readers::WindowServices {
-public:
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return "DXF"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
 
 // A 3D drawing: a block holding a point, then the entities.
 const Pairs kTresD = {
@@ -73,7 +65,7 @@ protected:
         request.OutPath = out_;
         request.Layer = capa;
         state_.InFile = "DIBUJO.DXF";
-        NoWindow window;
+        design_readers::FixedWindow window("DXF");
         Context ctx{desktop_, settings_, state_};
         return bin ? office_to_field::DXF_Bin(ctx, window, request) : office_to_field::DXF_KTW(ctx, window, request);
     }
