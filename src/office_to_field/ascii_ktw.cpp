@@ -1,8 +1,10 @@
 #include "office_to_field/ascii_ktw.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "common/buffered_output.h"
+#include "common/errors.h"
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "common/string_helpers.h"
@@ -94,9 +96,16 @@ bool ASCII_KTW(Context& ctx, design_readers::WindowServices& window, const AbReq
     const bool dosD = state.Dimensiones == "2" || request.kind == Kind::SeccionExcavacion;
     KtwPointList list(state, dosD);
     std::string_view linea;
-    if (Strings::IsOneOf(window.Programa(), {"SDR", "Clip Ferrocarril", "Clip"})) input.Next(linea);
+    std::int64_t numero = 0;
+    if (Strings::IsOneOf(window.Programa(), {"SDR", "Clip Ferrocarril", "Clip"}) && input.Next(linea)) ++numero;
     while (input.Next(linea)) {
-        if (!linea.empty()) list.Line(linea, out);
+        ++numero;
+        if (linea.empty()) continue;
+        try {
+            list.Line(linea, out);
+        } catch (const std::overflow_error&) {
+            throw ConversionError("Línea " + std::to_string(numero) + ": un valor es demasiado grande.");
+        }
     }
     out.Commit();
     return true;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "office_to_field/ascii_ktw.h"
+#include "common/errors.h"
 #include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
@@ -30,7 +31,7 @@ protected:
         WriteBytes(request.InPath, input);
         design_readers::FixedWindow window(programa);
         Context ctx{desktop_, settings_, state_};
-        EXPECT_TRUE(office_to_field::ASCII_KTW(ctx, window, request));
+        if (!office_to_field::ASCII_KTW(ctx, window, request)) ADD_FAILURE() << "not completed";
         return ReadBytes(request.OutPath);
     }
 
@@ -69,6 +70,12 @@ TEST_F(AsciiKtw, EightDigitCodesRepeatedDefaultAndNew) {
         "110002+00000P12 81..10+00014000 82..10+00024000 83..10+00034000 410001+000000C2 \r\n";
     EXPECT_EQ(Convert(input), expected);
     EXPECT_EQ(Convert(""), "");
+    try {
+        Convert("P1 1 2 3\nP2 1e999 2 3\n");
+        ADD_FAILURE() << "a value beyond any double was taken";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), "Línea 2: un valor es demasiado grande.");
+    }
 }
 
 TEST_F(AsciiKtw, TwoDimensionsAndExcavationSectionsWithConstants) {
