@@ -1,5 +1,6 @@
 #include "office_to_field/a_b_estandar.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "office_to_field/ab_records.h"
+#include "office_to_field/point_fields.h"
 
 namespace office_to_field {
 
@@ -18,22 +20,8 @@ namespace {
 constexpr std::size_t kMaxFields = 4;
 using Fields = std::array<std::string_view, kMaxFields>;
 
-bool IsSeparator(char c) { return c == ' ' || c == ',' || c == '\t'; }
-
 // The first fields of a line; returns how many it has (at most kMaxFields).
-std::size_t Split(std::string_view line, Fields& fields) {
-    std::size_t count = 0;
-    std::size_t i = 0;
-    const std::size_t n = line.size();
-    while (count < kMaxFields) {
-        while (i < n && IsSeparator(line[i])) ++i;
-        if (i == n) break;
-        const std::size_t start = i;
-        while (i < n && !IsSeparator(line[i])) ++i;
-        fields[count++] = line.substr(start, i - start);
-    }
-    return count;
-}
+std::size_t Split(std::string_view line, Fields& fields) { return std::min(PointFields(line, fields), kMaxFields); }
 
 std::string LineText(std::int64_t lineNumber) { return "Línea " + std::to_string(lineNumber) + ": "; }
 

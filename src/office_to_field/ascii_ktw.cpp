@@ -1,5 +1,6 @@
 #include "office_to_field/ascii_ktw.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -9,12 +10,11 @@
 #include "common/numbers.h"
 #include "common/string_helpers.h"
 #include "office_to_field/ktw_point_words.h"
+#include "office_to_field/point_fields.h"
 
 namespace office_to_field {
 
 namespace {
-
-bool IsSeparator(char c) { return c == ' ' || c == ',' || c == '\t'; }
 
 // The state of one list: the words are built per line, the code carries over.
 class KtwPointList {
@@ -28,7 +28,7 @@ public:
 
     void Line(std::string_view linea, BufferedOutput& out) {
         std::array<std::string_view, 5> fields;
-        const std::int32_t count = PointFields(linea, fields);
+        const std::size_t count = PointFields(linea, fields);
         if (count == 0) return;
         ++lineNumber_;
         std::string line = wide_ ? "*" : "";
@@ -74,20 +74,6 @@ private:
 };
 
 }  // namespace
-
-std::int32_t PointFields(std::string_view line, std::array<std::string_view, 5>& fields) {
-    std::int32_t count = 0;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsSeparator(line[i])) ++i;
-        if (i == line.size()) break;
-        const std::size_t start = i;
-        while (i < line.size() && !IsSeparator(line[i])) ++i;
-        if (count < static_cast<std::int32_t>(fields.size())) fields[count] = line.substr(start, i - start);
-        ++count;
-    }
-    return count;
-}
 
 bool ASCII_KTW(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
     const State& state = ctx.state;

@@ -10,19 +10,11 @@
 // and Y. Excavation sections are always written in 2D. For the programs "SDR",
 // "Clip" and "Clip Ferrocarril" the first line of the list is a title.
 
-#include <array>
-#include <cstdint>
-#include <string_view>
-
 #include "app/context.h"
 #include "design_readers/window_services.h"
 #include "office_to_field/ab_converters.h"
 
 namespace office_to_field {
-
-// The first (at most) five fields of a list line; returns how many the line holds
-// in all (fields after the fifth are counted, not stored).
-std::int32_t PointFields(std::string_view line, std::array<std::string_view, 5>& fields);
 
 bool ASCII_KTW(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/punto_base.h"
+#include "field_to_office/tarsel_binary_records.h"
 #include "office_to_field/dxf_points.h"
 #include "design_readers/fixed_window.h"
 #include "platform/scripted_desktop.h"
