@@ -357,13 +357,20 @@ namespace {
 
 constexpr std::array<double, 6> kPowers = {1, 10, 100, 1000, 10000, 100000};
 
-// The decimals of a mask "0" or "0.0" ... "0.00000"; -1 for any other mask.
+// The decimals of a mask "0" or "0.0" ... "0.00000"; -1 for any other mask. One
+// comparison of a fixed length: the mask is read for every number written.
 int PlainMaskDecimals(std::string_view mask) {
-    if (mask == "0") return 0;
-    if (mask.size() < 3 || mask.size() > 7 || mask[0] != '0' || mask[1] != '.') return -1;
-    for (std::size_t i = 2; i < mask.size(); ++i)
-        if (mask[i] != '0') return -1;
-    return static_cast<int>(mask.size()) - 2;
+    static constexpr char kLongest[] = "0.00000";
+    const auto is = [mask](std::size_t n) { return std::memcmp(mask.data(), kLongest, n) == 0; };
+    switch (mask.size()) {
+        case 1: return mask[0] == '0' ? 0 : -1;
+        case 3: return is(3) ? 1 : -1;
+        case 4: return is(4) ? 2 : -1;
+        case 5: return is(5) ? 3 : -1;
+        case 6: return is(6) ? 4 : -1;
+        case 7: return is(7) ? 5 : -1;
+        default: return -1;
+    }
 }
 
 constexpr char kPairs[] =
@@ -508,22 +515,17 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     const double product = magnitude * scale;
     // Below 2^52 every double has a fraction resolution of at least one half.
     if (!(product < 4503599627370496.0)) return 0;
-    // Below 2^52 and not negative: the whole part is the truncated integer (through
-    // the signed type, whose conversions are single instructions).
-    const auto truncatedSigned = static_cast<std::int64_t>(product);
-    const auto whole = static_cast<double>(truncatedSigned);
-    const auto truncated = static_cast<std::uint64_t>(truncatedSigned);
-    const double fraction = product - whole;  // exact
-    // The rounding error of the product is below half a unit of it, so only a
-    // product that is exactly a half leaves the decision to that error's sign
-    // (product + error is exactly magnitude * scale: the scale is exact and fma
-    // rounds once); an exact tie goes away from zero.
-    // Which way a value rounds is as good as random: worked out without a branch.
-    std::uint64_t up = static_cast<std::uint64_t>(fraction > 0.5);
-    if (fraction == 0.5) [[unlikely]] {
-        up = static_cast<std::uint64_t>(std::fma(magnitude, scale, -product) >= 0);
+    // Below 2^52 a half is added exactly, so the truncated sum (through the signed
+    // type, whose conversions are single instructions) is the product rounded
+    // half up. The rounding error of the product is below half a unit of it, so
+    // only a product that is exactly a half leaves the decision to that error's
+    // sign (product + error is exactly magnitude * scale: the scale is exact and
+    // fma rounds once); an exact tie goes away from zero.
+    const double halfUp = product + 0.5;
+    std::uint64_t n = static_cast<std::uint64_t>(static_cast<std::int64_t>(halfUp));
+    if (static_cast<double>(n) == halfUp) [[unlikely]] {
+        if (std::fma(magnitude, scale, -product) < 0) --n;
     }
-    const std::uint64_t n = truncated + up;
     const bool minus = value < 0 && n != 0;
     if (n <= 0xFFFFFFFFu) {
         const auto n32 = static_cast<std::uint32_t>(n);
