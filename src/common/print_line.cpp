@@ -37,19 +37,10 @@ PrintLine& PrintLine::Text(std::string_view text) {
     return *this;
 }
 
-PrintLine& PrintLine::Format(double value, std::string_view mask, char decimalSeparator) {
-    ApplyZones();
-    if (capacity_ - size_ < Num::kPlainFormatBytes) Grow(Num::kPlainFormatBytes);
-    std::size_t length = Num::FormatPlain(value, mask, decimalSeparator, buffer_.get() + size_);
-    if (length > 0) {
-        size_ += length;
-    } else {
-        const std::string general = Num::Format(value, mask, decimalSeparator);
-        Put(general.data(), general.size());
-        length = general.size();
-    }
-    // Digits, signs and one separator: one column a byte.
-    column_ += static_cast<std::int32_t>(length);
+PrintLine& PrintLine::FormatGeneral(double value, std::string_view mask, char decimalSeparator) {
+    const std::string text = Num::Format(value, mask, decimalSeparator);
+    Put(text.data(), text.size());
+    column_ += static_cast<std::int32_t>(text.size());
     return *this;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/numbers.h"
 #include "common/small_copy.h"
 
 class PrintLine {
@@ -29,8 +30,18 @@ public:
         column_ += static_cast<std::int32_t>(bytes.size());
         return *this;
     }
-    // Format(value, mask) as a text item.
-    PrintLine& Format(double value, std::string_view mask, char decimalSeparator);
+    // Format(value, mask) as a text item. The plain masks are written in place, the
+    // road of the office files' millions of numbers.
+    PrintLine& Format(double value, std::string_view mask, char decimalSeparator) {
+        ApplyZones();
+        if (capacity_ - size_ < Num::kPlainFormatBytes) Grow(Num::kPlainFormatBytes);
+        const std::size_t length = Num::FormatPlain(value, mask, decimalSeparator, buffer_.get() + size_);
+        if (length == 0) return FormatGeneral(value, mask, decimalSeparator);
+        size_ += length;
+        // Digits, signs and one separator: one column a byte.
+        column_ += static_cast<std::int32_t>(length);
+        return *this;
+    }
     // A number printed as a number: its Str form (leading blank or "-") and one blank.
     PrintLine& Number(double value);
     // The next item starts at the first zone start (columns 1, 15, 29, ...) after the
@@ -79,6 +90,7 @@ private:
         size_ += n;
     }
     void ManyBlanks(std::size_t n);
+    PrintLine& FormatGeneral(double value, std::string_view mask, char decimalSeparator);
     void Put(const char* bytes, std::size_t n) {
         if (capacity_ - size_ < n) Grow(n);
         CopySmall(buffer_.get() + size_, bytes, n);
