@@ -176,6 +176,10 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
     const int wi = (w0 - '0') * 10 + (w1 - '0');
     const char* data = w + 7;
     TDatoCampo& d = state.DatoCampo;
+    // Length and coordinate words are read in the unit of their digit; chainage
+    // and offsets always in thousandths.
+    double* metres = nullptr;
+    double* thousandths = nullptr;
 
     switch (wi) {
         case 11:
@@ -206,37 +210,32 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
         case 22:
             d.V = DataAngle<N>(data);
             return;
-        case 31: case 32: case 33:
-        case 76: case 77: case 78:
-        case 81: case 82: case 83: case 84: case 85: case 86: case 87: case 88:
-            break;
-        default:
-            return;  // 46, 51, 72-75 and the rest carry nothing this reader keeps
+        case 31: metres = &d.DistGeometrica; break;
+        case 32: metres = &d.DistHorizontal; break;
+        case 33: metres = &d.Desnivel; break;
+        case 76: thousandths = &state.DistanciaTunel; break;
+        case 77: thousandths = &state.Pk; break;
+        case 78: thousandths = &state.DistanciaEje; break;
+        case 81: metres = &d.X; break;
+        case 82: metres = &d.Y; break;
+        case 83: metres = &d.Z; break;
+        case 84: metres = &d.XEstacion; break;
+        case 85: metres = &d.YEstacion; break;
+        case 86: metres = &d.ZEstacion; break;
+        case 87: metres = &d.AlturaPrisma; break;
+        case 88: metres = &d.AlturaInstrumento; break;
+        default: return;  // 46, 51, 72-75 and the rest carry nothing this reader keeps
     }
-
     TakeUnit(w[5], state);
     const double value = SignedValue<N>(w + 6);
-    const double metres = value / state.DivisorUnidad;
-    switch (wi) {
-        case 31: d.DistGeometrica = metres; break;
-        case 32: d.DistHorizontal = metres; break;
-        case 33: d.Desnivel = metres; break;
-        case 76: state.DistanciaTunel = ThousandthsOrNone(value); break;
-        case 77: state.Pk = ThousandthsOrNone(value); break;
-        case 78: state.DistanciaEje = ThousandthsOrNone(value); break;
-        case 81: d.X = metres; break;
-        case 82: d.Y = metres; break;
-        case 83: d.Z = metres; break;
-        case 84:
-            d.XEstacion = metres;
-            d.Estacion = d.Punto;
-            state.NuevaEstacion = true;
-            break;
-        case 85: d.YEstacion = metres; break;
-        case 86: d.ZEstacion = metres; break;
-        case 87: d.AlturaPrisma = metres; break;
-        case 88: d.AlturaInstrumento = metres; break;
-        default: break;
+    if (thousandths != nullptr) {
+        *thousandths = ThousandthsOrNone(value);
+        return;
+    }
+    *metres = value / state.DivisorUnidad;
+    if (wi == 84) {
+        d.Estacion = d.Punto;
+        state.NuevaEstacion = true;
     }
 }
 
