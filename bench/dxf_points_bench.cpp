@@ -1,7 +1,7 @@
 // A DXF drawing of a million points (R2000 layout, 3D, every point on the layer
 // asked for) to KTW words and to point records, beside a plain line read of the same
-// file. The import reads the drawing twice (once to learn whether it is 3D), so about
-// half the reading speed is its floor; memory stays that of one entity.
+// file. A 3D drawing is read once and a little (its first entity tells that it is
+// 3D); memory stays that of one entity.
 
 #include <benchmark/benchmark.h>
 

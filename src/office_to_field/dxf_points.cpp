@@ -69,8 +69,8 @@ DxfDrawing ProbeDxfDrawing(const std::string& path) {
     Dxf::EntityReader reader(path);
     Dxf::Entity entity;
     DxfDrawing drawing;
-    while (reader.Next(entity)) {
-        if (drawing.tresD) continue;
+    // The first group 30 settles it: the rest of a 3D drawing is read only once.
+    while (!drawing.tresD && reader.Next(entity)) {
         for (std::size_t i = 0; i < entity.Size(); ++i) {
             if (entity[i].code == 30) {
                 drawing.tresD = true;

@@ -35,11 +35,17 @@ std::string StrSort(std::string_view ValorCampo, char Eje, char Signo, std::int3
 std::string CoordinateWord(double value, char Eje, std::int32_t W) {
     // Rounded through the exact decimal expansion of the value, so that
     // 4462694.952 - 4400000 (62694.951999...) gives 62694952 and not 62694951.
-    std::string text = Num::Format(value, "0.000", '.');
+    char plain[Num::kPlainFormatBytes];
+    std::string large;
+    std::string_view text(plain, Num::FormatPlain(value, "0.000", '.', plain));
+    if (text.empty()) {
+        large = Num::Format(value, "0.000", '.');
+        text = large;
+    }
     char signo = '+';
     if (!text.empty() && text.front() == '-') {
         signo = '-';
-        text.erase(0, 1);
+        text.remove_prefix(1);
     }
     return StrSort(text, Eje, signo, W);
 }

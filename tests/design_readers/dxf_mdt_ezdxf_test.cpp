@@ -12,6 +12,7 @@
 #include "mdt_check.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
+#include "support/python.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ using testing_support::TempDir;
 class DxfMdtEzdxf : public ::testing::Test {
 protected:
     void SetUp() override {
-        python_ = mdt_check::PythonWithEzdxf();
+        python_ = testing_support::PythonWithEzdxf();
         if (python_.empty()) GTEST_SKIP() << "python3 with ezdxf is not available";
     }
 

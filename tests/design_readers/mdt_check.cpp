@@ -93,14 +93,6 @@ Model ExpectModelOf(const std::string& bytes, const std::vector<Face>& faces) {
     return m;
 }
 
-std::string PythonWithEzdxf() {
-    for (const char* python : {"python3", "/usr/bin/python3"}) {
-        const std::string probe = std::string(python) + " -c \"import ezdxf\" >/dev/null 2>&1";
-        if (std::system(probe.c_str()) == 0) return python;
-    }
-    return {};
-}
-
 std::vector<Face> EzdxfFaces(const std::string& python, const std::string& drawing, const std::string& layer) {
     const std::string out = drawing + ".faces";
     const std::string command = python + " " + std::string(TARSEL_TEST_DATA) + "/design_readers/dxf_faces.py faces '" +

@@ -48,8 +48,6 @@ public:
     std::vector<std::string> texts;
 };
 
-// The Python that has ezdxf, or "" when there is none.
-std::string PythonWithEzdxf();
 // The faces of a layer (any letter case) of a drawing's model space, as ezdxf reads them.
 std::vector<Face> EzdxfFaces(const std::string& python, const std::string& drawing, const std::string& layer);
 

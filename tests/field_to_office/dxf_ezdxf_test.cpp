@@ -16,6 +16,7 @@
 #include "field_to_office/ktw_tarsel_taqui.h"
 #include "field_to_office/user_filter_converters.h"
 #include "support/files.h"
+#include "support/python.h"
 
 namespace {
 
@@ -24,19 +25,10 @@ using testing_support::WriteBytes;
 
 std::string Data(const std::string& name) { return std::string(TARSEL_TEST_DATA) + "/field_to_office/data/" + name; }
 
-// The Python that has ezdxf: the one on the path, or the system's own.
-std::string PythonWithEzdxf() {
-    for (const char* python : {"python3", "/usr/bin/python3"}) {
-        const std::string probe = std::string(python) + " -c \"import ezdxf\" >/dev/null 2>&1";
-        if (std::system(probe.c_str()) == 0) return python;
-    }
-    return {};
-}
-
 class EzdxfReads : public ::testing::Test {
 protected:
     void SetUp() override {
-        python_ = PythonWithEzdxf();
+        python_ = testing_support::PythonWithEzdxf();
         if (python_.empty()) GTEST_SKIP() << "python3 with ezdxf is not available";
     }
 
