@@ -522,8 +522,9 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     // sign (product + error is exactly magnitude * scale: the scale is exact and
     // fma rounds once); an exact tie goes away from zero.
     const double halfUp = product + 0.5;
-    std::uint64_t n = static_cast<std::uint64_t>(static_cast<std::int64_t>(halfUp));
-    if (static_cast<double>(n) == halfUp) [[unlikely]] {
+    const auto rounded = static_cast<std::int64_t>(halfUp);
+    auto n = static_cast<std::uint64_t>(rounded);
+    if (static_cast<double>(rounded) == halfUp) [[unlikely]] {
         if (std::fma(magnitude, scale, -product) < 0) --n;
     }
     const bool minus = value < 0 && n != 0;

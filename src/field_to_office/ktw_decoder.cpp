@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "common/little_endian.h"
 #include "common/numbers.h"
@@ -158,7 +159,11 @@ void TakeUnit(char digit, KTWDecoderState& state) {
 double ThousandthsOrNone(double value) { return value == -1.0 ? 0.0 : value / 1000.0; }
 
 void ResetLineFields(TDatoCampo& d) {
-    SetFixedText(d.Punto, {}, kLongitudNombre);
+    if (d.Punto.size() == kLongitudNombre) {
+        std::memset(d.Punto.data(), ' ', kLongitudNombre);
+    } else {
+        d.Punto.assign(kLongitudNombre, ' ');
+    }
     d.Hz = d.V = d.DistGeometrica = 0;
     d.AlturaInstrumento = d.AlturaPrisma = 0;
     d.ConstantePrisma = d.Ppm = 0;
