@@ -187,6 +187,34 @@ TEST_F(KTWDecoder, OnlyWholeWordsAreRead) {
     EXPECT_EQ(s.DatoCampo.DistGeometrica, 0);
 }
 
+// Data read eight characters at a time: leading zeros of a wide name that run
+// past the eighth character, and characters just outside "0" to "9" (or above
+// 0x7F) that end the number where the first of them stands.
+TEST_F(KTWDecoder, DataAtTheEdgesOfItsCharacters) {
+    struct Case {
+        std::string line;
+        const char* punto;
+        double x;
+        double hz;
+    };
+    const Case cases[] = {
+        {"*" + WW("11", '0', '+', "0000000000P12345") + WW("81", '0', '+', "0000000000001234"), "P12345    ", 1.234, 0},
+        {"*" + WW("11", '0', '+', "00000000NAME0000") + WW("81", '0', '-', "0000000000000000"), "NAME0000  ", 0, 0},
+        {"*" + WW("11", '0', '+', "0000000000000000") + WW("21", '2', '+', "000000001502500x"), "0         ", 0, 150.25},
+        {W("11", '0', '+', "000000P1") + W("81", '0', '+', "0012:345"), "P1        ", 0.012, 0},
+        {W("11", '0', '+', "000000P1") + W("81", '0', '+', "0012/345"), "P1        ", 0.012, 0},
+        {W("11", '0', '+', "000000P1") + W("81", '0', '+', "0001\xBA" "234"), "P1        ", 0.001, 0},
+        {W("11", '0', '+', "0000\xC3\xA9" "00") + W("21", '2', '+', "1234567\xFF"), "\xC3\xA9" "00      ", 0, 123.4567},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_TRUE(DecodeKTWLine(c.line, s));
+        EXPECT_EQ(s.DatoCampo.Punto, c.punto);
+        EXPECT_EQ(s.DatoCampo.X, c.x);
+        EXPECT_EQ(s.DatoCampo.Hz, c.hz);
+    }
+}
+
 }  // namespace
 
 #include <random>
