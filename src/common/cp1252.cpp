@@ -4,18 +4,11 @@
 #include <cstring>
 
 #include "common/utf8_columns.h"
+#include "platform/code_page.h"
 
 namespace Cp1252 {
 
 namespace {
-
-// Code points of the bytes 0x80..0x9F; the undefined ones keep their own code.
-constexpr char32_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -28,13 +21,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
-}
-
-char ByteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (int k = 0; k < 32; ++k)
-        if (kHigh[k] == cp) return static_cast<char>(0x80 + k);
-    return '?';
 }
 
 }  // namespace
@@ -58,7 +44,7 @@ std::string ToUtf8(std::string_view bytes) {
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x80) out.push_back(c);
-        else if (b < 0xA0) AppendUtf8(out, kHigh[b - 0x80]);
+        else if (b < 0xA0) AppendUtf8(out, platform::Cp1252CodePoint(b));
         else AppendUtf8(out, b);
     }
     return out;
@@ -84,7 +70,7 @@ std::string FromUtf8(std::string_view utf8) {
         char32_t cp = lead & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
         for (std::size_t k = 1; k < n; ++k)
             cp = (cp << 6) | (static_cast<unsigned char>(utf8[pos + k]) & 0x3F);
-        out.push_back(ByteOf(cp));
+        out.push_back(platform::Cp1252Byte(cp));
         pos += n;
     }
     return out;

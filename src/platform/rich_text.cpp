@@ -1,0 +1,357 @@
+#include "platform/rich_text.h"
+
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "platform/code_page.h"
+
+namespace platform {
+
+namespace {
+
+// What a group does with the text inside it.
+enum class Destination : std::uint8_t {
+    Text,          // ordinary document text
+    Skip,          // a table, picture or ignorable group: nothing of it is text
+    NestedRowEnd,  // the properties of a nested row: only its row end counts
+};
+
+struct Group {
+    Destination destination = Destination::Text;
+    int unicodeSkip = 1;  // \ucN: how many fallback characters follow a \uN
+};
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Groups whose content is never part of the document's text.
+bool IsSkippedDestination(std::string_view word) {
+    static constexpr std::string_view kSkipped[] = {
+        "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "objdata", "listtable",
+        "listoverridetable", "revtbl", "rsidtbl", "filetbl", "xmlnstbl", "latentstyles",
+        "themedata", "colorschememapping", "datastore", "generator", "fldinst", "header",
+        "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
+        "annotation", "nonesttables", "pntext", "pntxta", "pntxtb", "listtext", "shpinst",
+        "nonshppict", "bkmkstart", "bkmkend", "xe", "tc", "txe", "pgdsctbl", "userprops",
+        "docvar", "template", "mmathPr", "operator", "author", "title", "subject",
+    };
+    for (std::string_view name : kSkipped)
+        if (word == name) return true;
+    return false;
+}
+
+// Characters written as control words.
+char SymbolOf(std::string_view word) {
+    struct Named {
+        std::string_view word;
+        char byte;
+    };
+    static constexpr Named kNamed[] = {
+        {"emdash", '\x97'}, {"endash", '\x96'}, {"bullet", '\x95'}, {"lquote", '\x91'},
+        {"rquote", '\x92'}, {"ldblquote", '\x93'}, {"rdblquote", '\x94'}, {"emspace", ' '},
+        {"enspace", ' '},   {"qmspace", ' '},
+    };
+    for (const Named& named : kNamed)
+        if (word == named.word) return named.byte;
+    return '\0';
+}
+
+constexpr std::size_t kMaxDepth = 4096;
+
+class Converter {
+public:
+    explicit Converter(std::string_view rtf) : in_(rtf) {
+        out_.reserve(rtf.size() / 2);
+        groups_.push_back(Group{});
+    }
+
+    std::string Run() {
+        while (pos_ < in_.size() && !finished_) Step();
+        if (!out_.empty() && out_.back() != '\n') EndLine();
+        return std::move(out_);
+    }
+
+private:
+    Group& Current() { return groups_.back(); }
+    bool Skipping() const { return groups_.back().destination != Destination::Text; }
+
+    void Step() {
+        const char c = in_[pos_];
+        switch (c) {
+            case '{':
+                ++pos_;
+                fallback_ = 0;
+                // Nesting deeper than any document needs only counts its braces, so
+                // that a file of nothing but "{" costs no memory.
+                if (groups_.size() < kMaxDepth) groups_.push_back(groups_.back());
+                else ++extraDepth_;
+                return;
+            case '}':
+                ++pos_;
+                fallback_ = 0;
+                if (extraDepth_ > 0) --extraDepth_;
+                else if (groups_.size() > 1) groups_.pop_back();
+                // The document's own group closed: what follows is not part of it.
+                if (groups_.size() == 1 && started_) finished_ = true;
+                return;
+            case '\\':
+                ControlSequence();
+                return;
+            case '\r':
+            case '\n':
+                ++pos_;
+                return;
+            default:
+                PlainRun();
+        }
+    }
+
+    // Bytes up to the next brace, backslash or line end are text as they stand.
+    void PlainRun() {
+        const std::size_t start = pos_;
+        while (pos_ < in_.size()) {
+            const char c = in_[pos_];
+            if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n') break;
+            ++pos_;
+        }
+        std::string_view run = in_.substr(start, pos_ - start);
+        while (fallback_ > 0 && !run.empty()) {
+            run.remove_prefix(1);
+            --fallback_;
+        }
+        if (Skipping() || run.empty()) return;
+        // Control bytes other than TAB are not text (a binary blob read as text).
+        for (char c : run)
+            if (c == '\t' || static_cast<unsigned char>(c) >= 0x20) Emit(c);
+    }
+
+    void ControlSequence() {
+        ++pos_;  // the backslash
+        if (pos_ >= in_.size()) return;
+        const char c = in_[pos_];
+        if (!IsLetter(c)) {
+            ++pos_;
+            Symbol(c);
+            return;
+        }
+        const std::size_t start = pos_;
+        while (pos_ < in_.size() && IsLetter(in_[pos_]) && pos_ - start < 32) ++pos_;
+        const std::string_view word = in_.substr(start, pos_ - start);
+        bool hasValue = false;
+        bool negative = false;
+        std::int64_t value = 0;
+        if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && IsDigit(in_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        std::size_t digits = 0;
+        while (pos_ < in_.size() && IsDigit(in_[pos_])) {
+            // Longer numbers than any writer uses only keep their first digits.
+            if (digits < 10) value = value * 10 + (in_[pos_] - '0');
+            ++digits;
+            ++pos_;
+            hasValue = true;
+        }
+        if (negative) value = -value;
+        if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
+        Word(word, hasValue, value);
+    }
+
+    void Symbol(char c) {
+        switch (c) {
+            case '\'': {
+                // Two hexadecimal digits make the byte; fewer make nothing.
+                int byte = 0;
+                int digits = 0;
+                while (digits < 2 && pos_ < in_.size() && HexValue(in_[pos_]) >= 0) {
+                    byte = byte * 16 + HexValue(in_[pos_]);
+                    ++pos_;
+                    ++digits;
+                }
+                if (digits < 2) return;
+                if (ConsumedAsFallback() || Skipping()) return;
+                Emit(static_cast<char>(byte));
+                return;
+            }
+            case '*':
+                Current().destination = Destination::Skip;
+                return;
+            case '\\':
+            case '{':
+            case '}':
+                if (ConsumedAsFallback() || Skipping()) return;
+                Emit(c);
+                return;
+            case '~':
+                if (ConsumedAsFallback() || Skipping()) return;
+                Emit('\xA0');
+                return;
+            case '_':
+                if (ConsumedAsFallback() || Skipping()) return;
+                Emit('-');
+                return;
+            case '\r':
+            case '\n':
+                // A backslash ending a line is a paragraph mark.
+                fallback_ = 0;
+                if (!Skipping()) Paragraph();
+                return;
+            case '\t':
+                fallback_ = 0;
+                if (!Skipping()) Emit('\t');
+                return;
+            default:
+                ConsumedAsFallback();  // \- \| \: and the like carry no text
+                return;
+        }
+    }
+
+    // One fallback character after \uN is passed over instead of written.
+    bool ConsumedAsFallback() {
+        if (fallback_ == 0) return false;
+        --fallback_;
+        return true;
+    }
+
+    void Word(std::string_view word, bool hasValue, std::int64_t value) {
+        fallback_ = 0;
+        if (word == "rtf") {
+            started_ = true;
+            return;
+        }
+        if (word == "bin") {
+            // Binary data: its bytes are skipped whatever they are.
+            const std::uint64_t count = hasValue && value > 0 ? static_cast<std::uint64_t>(value) : 0;
+            pos_ += count < in_.size() - pos_ ? count : in_.size() - pos_;
+            return;
+        }
+        if (word == "uc") {
+            if (hasValue && value >= 0) Current().unicodeSkip = value > 16 ? 16 : static_cast<int>(value);
+            return;
+        }
+        if (word == "nesttableprops") {
+            if (Current().destination == Destination::Skip) Current().destination = Destination::NestedRowEnd;
+            return;
+        }
+        if (word == "nestrow") {
+            if (Current().destination != Destination::Skip) EndRow();
+            return;
+        }
+        if (IsSkippedDestination(word)) {
+            Current().destination = Destination::Skip;
+            return;
+        }
+        if (Skipping()) return;
+        if (word == "u") {
+            if (!hasValue) return;
+            Unicode(static_cast<std::int32_t>(value));
+            fallback_ = Current().unicodeSkip;
+        } else if (word == "par" || word == "sect" || word == "page") {
+            if (word == "par" || !LineEmpty()) Paragraph();
+        } else if (word == "line") {
+            Paragraph();
+        } else if (word == "tab") {
+            Emit('\t');
+        } else if (word == "cell" || word == "nestcell") {
+            Emit('\t');
+            cellTab_ = out_.size();
+        } else if (word == "row") {
+            EndRow();
+        } else if (word == "intbl") {
+            inTable_ = true;
+        } else if (word == "pard") {
+            inTable_ = false;
+        } else if (const char symbol = SymbolOf(word); symbol != '\0') {
+            Emit(symbol);
+        }
+    }
+
+    void Unicode(std::int32_t value) {
+        if (value < 0) value += 65536;
+        const auto unit = static_cast<char32_t>(value & 0xFFFF);
+        if (unit >= 0xD800 && unit < 0xDC00) {
+            highSurrogate_ = true;  // the pair's second half writes the one character
+            return;
+        }
+        if (unit >= 0xDC00 && unit < 0xE000) {
+            if (highSurrogate_) Emit('?');
+            highSurrogate_ = false;
+            return;
+        }
+        highSurrogate_ = false;
+        Emit(Cp1252Byte(unit));
+    }
+
+    // A paragraph inside a table cell does not end the row: its text stays in the
+    // cell, parted from what follows by a blank.
+    void Paragraph() {
+        if (!inTable_) {
+            EndLine();
+            return;
+        }
+        if (!out_.empty() && out_.back() != '\t' && out_.back() != '\n' && out_.back() != ' ') Emit(' ');
+    }
+
+    // The TAB written after the row's last cell would part it from nothing.
+    void EndRow() {
+        if (cellTab_ != 0 && cellTab_ == out_.size()) out_.pop_back();
+        EndLine();
+        inTable_ = false;
+    }
+
+    bool LineEmpty() const { return out_.empty() || out_.back() == '\n'; }
+
+    void EndLine() {
+        out_.append("\r\n");
+        cellTab_ = 0;
+    }
+
+    void Emit(char c) { out_.push_back(c); }
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    std::string out_;
+    std::vector<Group> groups_;
+    std::size_t extraDepth_ = 0;
+    int fallback_ = 0;
+    std::size_t cellTab_ = 0;  // the output size just after the last cell's TAB
+    bool inTable_ = false;
+    bool started_ = false;
+    bool finished_ = false;
+    bool highSurrogate_ = false;
+};
+
+}  // namespace
+
+std::string RtfToText(std::string_view rtf) { return Converter(rtf).Run(); }
+
+bool LooksLikeRtf(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size() && (bytes[pos] == ' ' || bytes[pos] == '\r' || bytes[pos] == '\n' || bytes[pos] == '\t'))
+        ++pos;
+    return bytes.substr(pos, 5) == "{\\rtf";
+}
+
+std::optional<std::string> LoadRtfText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string bytes;
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(size));
+    file.seekg(0, std::ios::beg);
+    if (!file.read(bytes.data(), size)) return std::nullopt;
+    if (!LooksLikeRtf(bytes)) return std::nullopt;
+    return RtfToText(bytes);
+}
+
+}  // namespace platform
