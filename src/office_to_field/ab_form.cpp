@@ -1,12 +1,15 @@
 #include "office_to_field/ab_form.h"
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 #include "common/errors.h"
 #include "common/file_names.h"
 #include "common/numbers.h"
 #include "office_to_field/form_dirlist.h"
 #include "office_to_field/tunelix_header.h"
+#include "platform/rich_text.h"
 
 using office_to_field::AbConverter;
 using office_to_field::AbDecision;
@@ -499,8 +502,11 @@ void ab_form::Progreso(const std::string& text) {
     ctx_.desktop.DoEvents();
 }
 
-std::string ab_form::TextoRTF(const std::string& /*path*/) {
-    throw ConversionError("La lectura de listados RTF no está disponible todavía.");
+std::string ab_form::TextoRTF(const std::string& path) {
+    std::optional<std::string> text = platform::LoadRtfText(path);
+    if (!text)
+        throw ConversionError("El fichero no tiene el formato adecuado o está siendo utilizado por otra aplicación");
+    return std::move(*text);
 }
 
 std::optional<std::string> ab_form::GuardarComo(const std::string& title, const std::string& suggested) {

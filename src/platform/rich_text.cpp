@@ -1,6 +1,7 @@
 #include "platform/rich_text.h"
 
 #include <cstdint>
+#include <iterator>
 #include <fstream>
 #include <vector>
 
@@ -32,36 +33,130 @@ int HexValue(char c) {
     return -1;
 }
 
-// Groups whose content is never part of the document's text.
-bool IsSkippedDestination(std::string_view word) {
-    static constexpr std::string_view kSkipped[] = {
-        "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "objdata", "listtable",
-        "listoverridetable", "revtbl", "rsidtbl", "filetbl", "xmlnstbl", "latentstyles",
-        "themedata", "colorschememapping", "datastore", "generator", "fldinst", "header",
-        "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
-        "annotation", "nonesttables", "pntext", "pntxta", "pntxtb", "listtext", "shpinst",
-        "nonshppict", "bkmkstart", "bkmkend", "xe", "tc", "txe", "pgdsctbl", "userprops",
-        "docvar", "template", "mmathPr", "operator", "author", "title", "subject",
-    };
-    for (std::string_view name : kSkipped)
-        if (word == name) return true;
-    return false;
+// What a control word does. Words not listed (formatting) do nothing to the text.
+enum class Action : std::uint8_t {
+    SkipGroup, Rtf, Bin, UnicodeSkip, Unicode, NestedProps, NestedRow, Paragraph, SectionEnd, Line, Tab,
+    Cell, Row, InTable, ParagraphDefaults, Symbol,
+};
+
+struct KnownWord {
+    std::string_view word;
+    Action action;
+    char symbol = '\0';
+};
+
+// Sorted by word, so that the words of one first letter stand together.
+constexpr KnownWord kKnownWords[] = {
+    {"annotation", Action::SkipGroup},
+    {"author", Action::SkipGroup},
+    {"bin", Action::Bin},
+    {"bkmkend", Action::SkipGroup},
+    {"bkmkstart", Action::SkipGroup},
+    {"bullet", Action::Symbol, '\x95'},
+    {"cell", Action::Cell},
+    {"colorschememapping", Action::SkipGroup},
+    {"colortbl", Action::SkipGroup},
+    {"datastore", Action::SkipGroup},
+    {"docvar", Action::SkipGroup},
+    {"emdash", Action::Symbol, '\x97'},
+    {"emspace", Action::Symbol, ' '},
+    {"endash", Action::Symbol, '\x96'},
+    {"enspace", Action::Symbol, ' '},
+    {"filetbl", Action::SkipGroup},
+    {"fldinst", Action::SkipGroup},
+    {"fonttbl", Action::SkipGroup},
+    {"footer", Action::SkipGroup},
+    {"footerf", Action::SkipGroup},
+    {"footerl", Action::SkipGroup},
+    {"footerr", Action::SkipGroup},
+    {"footnote", Action::SkipGroup},
+    {"generator", Action::SkipGroup},
+    {"header", Action::SkipGroup},
+    {"headerf", Action::SkipGroup},
+    {"headerl", Action::SkipGroup},
+    {"headerr", Action::SkipGroup},
+    {"info", Action::SkipGroup},
+    {"intbl", Action::InTable},
+    {"latentstyles", Action::SkipGroup},
+    {"ldblquote", Action::Symbol, '\x93'},
+    {"line", Action::Line},
+    {"listoverridetable", Action::SkipGroup},
+    {"listtable", Action::SkipGroup},
+    {"listtext", Action::SkipGroup},
+    {"lquote", Action::Symbol, '\x91'},
+    {"mmathPr", Action::SkipGroup},
+    {"nestcell", Action::Cell},
+    {"nestrow", Action::NestedRow},
+    {"nesttableprops", Action::NestedProps},
+    {"nonesttables", Action::SkipGroup},
+    {"nonshppict", Action::SkipGroup},
+    {"objdata", Action::SkipGroup},
+    {"object", Action::SkipGroup},
+    {"operator", Action::SkipGroup},
+    {"page", Action::SectionEnd},
+    {"par", Action::Paragraph},
+    {"pard", Action::ParagraphDefaults},
+    {"pgdsctbl", Action::SkipGroup},
+    {"pict", Action::SkipGroup},
+    {"pntext", Action::SkipGroup},
+    {"pntxta", Action::SkipGroup},
+    {"pntxtb", Action::SkipGroup},
+    {"qmspace", Action::Symbol, ' '},
+    {"rdblquote", Action::Symbol, '\x94'},
+    {"revtbl", Action::SkipGroup},
+    {"row", Action::Row},
+    {"rquote", Action::Symbol, '\x92'},
+    {"rsidtbl", Action::SkipGroup},
+    {"rtf", Action::Rtf},
+    {"sect", Action::SectionEnd},
+    {"shpinst", Action::SkipGroup},
+    {"stylesheet", Action::SkipGroup},
+    {"subject", Action::SkipGroup},
+    {"tab", Action::Tab},
+    {"tc", Action::SkipGroup},
+    {"template", Action::SkipGroup},
+    {"themedata", Action::SkipGroup},
+    {"title", Action::SkipGroup},
+    {"txe", Action::SkipGroup},
+    {"u", Action::Unicode},
+    {"uc", Action::UnicodeSkip},
+    {"userprops", Action::SkipGroup},
+    {"xe", Action::SkipGroup},
+    {"xmlnstbl", Action::SkipGroup},
+};
+
+constexpr bool SortedByWord() {
+    for (std::size_t k = 1; k < std::size(kKnownWords); ++k)
+        if (!(kKnownWords[k - 1].word < kKnownWords[k].word)) return false;
+    return true;
+}
+static_assert(SortedByWord(), "the known control words must stay sorted");
+
+// Where the words of each first letter begin in the table (one past the end for 'z' + 1).
+struct LetterRanges {
+    std::uint8_t first[27] = {};
+};
+
+constexpr LetterRanges MakeLetterRanges() {
+    LetterRanges ranges;
+    std::size_t k = 0;
+    for (int letter = 0; letter <= 26; ++letter) {
+        while (k < std::size(kKnownWords) && kKnownWords[k].word[0] - 'a' < letter) ++k;
+        ranges.first[letter] = static_cast<std::uint8_t>(k);
+    }
+    return ranges;
 }
 
-// Characters written as control words.
-char SymbolOf(std::string_view word) {
-    struct Named {
-        std::string_view word;
-        char byte;
-    };
-    static constexpr Named kNamed[] = {
-        {"emdash", '\x97'}, {"endash", '\x96'}, {"bullet", '\x95'}, {"lquote", '\x91'},
-        {"rquote", '\x92'}, {"ldblquote", '\x93'}, {"rdblquote", '\x94'}, {"emspace", ' '},
-        {"enspace", ' '},   {"qmspace", ' '},
-    };
-    for (const Named& named : kNamed)
-        if (word == named.word) return named.byte;
-    return '\0';
+constexpr LetterRanges kLetterRanges = MakeLetterRanges();
+
+// Most words of a document are formatting words the table lacks: the first letter
+// and the length turn them away before any bytes are compared.
+const KnownWord* Find(std::string_view word) {
+    const int letter = word[0] - 'a';
+    if (letter < 0 || letter >= 26) return nullptr;
+    for (std::size_t k = kLetterRanges.first[letter]; k < kLetterRanges.first[letter + 1]; ++k)
+        if (kKnownWords[k].word == word) return &kKnownWords[k];
+    return nullptr;
 }
 
 constexpr std::size_t kMaxDepth = 4096;
@@ -223,54 +318,68 @@ private:
 
     void Word(std::string_view word, bool hasValue, std::int64_t value) {
         fallback_ = 0;
-        if (word == "rtf") {
-            started_ = true;
-            return;
-        }
-        if (word == "bin") {
-            // Binary data: its bytes are skipped whatever they are.
-            const std::uint64_t count = hasValue && value > 0 ? static_cast<std::uint64_t>(value) : 0;
-            pos_ += count < in_.size() - pos_ ? count : in_.size() - pos_;
-            return;
-        }
-        if (word == "uc") {
-            if (hasValue && value >= 0) Current().unicodeSkip = value > 16 ? 16 : static_cast<int>(value);
-            return;
-        }
-        if (word == "nesttableprops") {
-            if (Current().destination == Destination::Skip) Current().destination = Destination::NestedRowEnd;
-            return;
-        }
-        if (word == "nestrow") {
-            if (Current().destination != Destination::Skip) EndRow();
-            return;
-        }
-        if (IsSkippedDestination(word)) {
-            Current().destination = Destination::Skip;
-            return;
+        const KnownWord* known = Find(word);
+        if (known == nullptr) return;
+        switch (known->action) {
+            case Action::Rtf:
+                started_ = true;
+                return;
+            case Action::Bin: {
+                // Binary data: its bytes are skipped whatever they are.
+                const std::uint64_t count = hasValue && value > 0 ? static_cast<std::uint64_t>(value) : 0;
+                pos_ += count < in_.size() - pos_ ? count : in_.size() - pos_;
+                return;
+            }
+            case Action::UnicodeSkip:
+                if (hasValue && value >= 0) Current().unicodeSkip = value > 16 ? 16 : static_cast<int>(value);
+                return;
+            case Action::NestedProps:
+                if (Current().destination == Destination::Skip) Current().destination = Destination::NestedRowEnd;
+                return;
+            case Action::NestedRow:
+                if (Current().destination != Destination::Skip) EndRow();
+                return;
+            case Action::SkipGroup:
+                Current().destination = Destination::Skip;
+                return;
+            default:
+                break;
         }
         if (Skipping()) return;
-        if (word == "u") {
-            if (!hasValue) return;
-            Unicode(static_cast<std::int32_t>(value));
-            fallback_ = Current().unicodeSkip;
-        } else if (word == "par" || word == "sect" || word == "page") {
-            if (word == "par" || !LineEmpty()) Paragraph();
-        } else if (word == "line") {
-            Paragraph();
-        } else if (word == "tab") {
-            Emit('\t');
-        } else if (word == "cell" || word == "nestcell") {
-            Emit('\t');
-            cellTab_ = out_.size();
-        } else if (word == "row") {
-            EndRow();
-        } else if (word == "intbl") {
-            inTable_ = true;
-        } else if (word == "pard") {
-            inTable_ = false;
-        } else if (const char symbol = SymbolOf(word); symbol != '\0') {
-            Emit(symbol);
+        switch (known->action) {
+            case Action::Unicode:
+                if (!hasValue) return;
+                Unicode(static_cast<std::int32_t>(value));
+                fallback_ = Current().unicodeSkip;
+                return;
+            case Action::Paragraph:
+            case Action::Line:
+                Paragraph();
+                return;
+            case Action::SectionEnd:
+                if (!LineEmpty()) Paragraph();
+                return;
+            case Action::Tab:
+                Emit('\t');
+                return;
+            case Action::Cell:
+                Emit('\t');
+                cellTab_ = out_.size();
+                return;
+            case Action::Row:
+                EndRow();
+                return;
+            case Action::InTable:
+                inTable_ = true;
+                return;
+            case Action::ParagraphDefaults:
+                inTable_ = false;
+                return;
+            case Action::Symbol:
+                Emit(known->symbol);
+                return;
+            default:
+                return;
         }
     }
 
