@@ -1,0 +1,53 @@
+#include "design_readers/clip_text.h"
+
+#include "common/line_input.h"
+#include "common/splitters.h"
+
+namespace EntryClipWindows {
+
+namespace {
+
+bool IsBlankLine(std::string_view line) {
+    for (char c : line)
+        if (c != ' ' && c != '\t' && c != '\f') return false;
+    return true;
+}
+
+}  // namespace
+
+std::string_view Lee_Linea_Texto(std::string_view Texto, std::size_t& Pos, bool& FinTexto) {
+    if (Pos >= Texto.size()) {
+        FinTexto = true;
+        return {};
+    }
+    FinTexto = false;
+    std::size_t end = Pos;
+    while (end < Texto.size() && Texto[end] != '\r' && Texto[end] != '\n') ++end;
+    const std::string_view line = Texto.substr(Pos, end - Pos);
+    if (end < Texto.size() && Texto[end] == '\r') ++end;
+    if (end < Texto.size() && Texto[end] == '\n') ++end;
+    Pos = end;
+    return line;
+}
+
+void Separa_Texto_RTF(std::string_view Texto, std::int32_t& N, TFields& Campos) {
+    std::size_t start = 0;
+    while (start < Texto.size() && (Texto[start] == '\r' || Texto[start] == '\n')) ++start;
+    Texto.remove_prefix(start);
+    if (Texto.empty()) {
+        N = 0;
+        return;
+    }
+    N = INT32_MAX;
+    Strings::SplitString(Texto, "\t", N, Campos, false);
+}
+
+std::string PrimeraLinea(const std::string& path) {
+    LineInput input(path);
+    std::string_view line;
+    while (input.Next(line))
+        if (!IsBlankLine(line)) return std::string(line);
+    return {};
+}
+
+}  // namespace EntryClipWindows
