@@ -1,5 +1,7 @@
 #include "common/numbers.h"
 
+#include "common/plain_decimal.h"
+
 #include <array>
 #include <bit>
 #include <charconv>
@@ -35,51 +37,15 @@ private:
 };
 
 // A plain decimal text, blanks around it aside ("479012.5003", "-12", "3."), is the
-// common case in files: it is read at once, without building the digit string. The
-// result is the same: both roads round the same exact decimal value to the nearest
-// double, and a zero has no sign. Up to 15 digits with up to 22 of them after the
-// point, the digits as a whole number and the power of ten are both exact doubles,
-// so one division rounds correctly; longer texts go through from_chars.
+// common case in files: it is read at once, without building the digit string.
 bool PlainDecimal(std::string_view text, double& value) {
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t first = 0;
     std::size_t last = text.size();
     while (first < last && IsSkipped(text[first])) ++first;
     while (last > first && IsSkipped(text[last - 1])) --last;
-    const std::string_view plain = text.substr(first, last - first);
-    const bool negative = !plain.empty() && plain[0] == '-';
-    std::size_t i = negative ? 1 : 0;
-    const std::size_t digitsFrom = i;
-    std::uint64_t mantissa = 0;
-    std::size_t digits = 0;  // counted from the first digit that is not a leading zero
-    const auto take = [&](char c) {
-        if (digits < 19) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        if (digits > 0 || c != '0') ++digits;
-    };
-    while (i < plain.size() && IsDigit(plain[i])) take(plain[i++]);
-    if (i == digitsFrom) return false;
-    std::size_t decimals = 0;
-    if (i < plain.size() && plain[i] == '.') {
-        ++i;
-        while (i < plain.size() && IsDigit(plain[i])) {
-            take(plain[i++]);
-            ++decimals;
-        }
-    }
-    if (i != plain.size()) return false;
-    if (digits <= 15 && decimals <= 22) {
-        value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-    } else {
-        const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-        if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) return false;
-    }
-    if (value == 0) {
-        value = 0.0;
-    } else if (negative && value > 0) {
-        value = -value;
-    }
-    return true;
+    if (first == last) return false;
+    const char* const end = text.data() + last;
+    return ReadPlainDecimal(text.data() + first, end, value) == end;
 }
 
 }  // namespace

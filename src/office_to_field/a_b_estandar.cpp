@@ -1,7 +1,5 @@
 #include "office_to_field/a_b_estandar.h"
 
-#include <algorithm>
-#include <array>
 #include <limits>
 #include <stdexcept>
 #include <string_view>
@@ -10,6 +8,7 @@
 #include "common/errors.h"
 #include "common/line_input.h"
 #include "common/numbers.h"
+#include "common/plain_decimal.h"
 #include "office_to_field/ab_records.h"
 #include "office_to_field/point_fields.h"
 
@@ -17,13 +16,54 @@ namespace office_to_field {
 
 namespace {
 
-constexpr std::size_t kMaxFields = 4;
-using Fields = std::array<std::string_view, kMaxFields>;
-
-// The first fields of a line; returns how many it has (at most kMaxFields).
-std::size_t Split(std::string_view line, Fields& fields) { return std::min(PointFields(line, fields), kMaxFields); }
-
 std::string LineText(std::int64_t lineNumber) { return "Línea " + std::to_string(lineNumber) + ": "; }
+
+double Number(std::string_view field, std::int64_t lineNumber);
+
+// The fields of one line, taken in order in one pass over its characters. A field
+// that is a plain decimal is read as it is passed; any other goes to Num::Val.
+class LineFields {
+public:
+    LineFields(std::string_view line, std::int64_t lineNumber)
+        : p_(line.data()), end_(line.data() + line.size()), lineNumber_(lineNumber) {}
+
+    std::int64_t LineNumber() const { return lineNumber_; }
+
+    // The next field; false at the end of the line.
+    bool Next(std::string_view& field) {
+        if (!SkipSeparators()) return false;
+        const char* const start = p_;
+        while (p_ != end_ && !IsPointFieldSeparator(*p_)) ++p_;
+        field = std::string_view(start, static_cast<std::size_t>(p_ - start));
+        return true;
+    }
+
+    // The next field's number; false, and `value` untouched, at the end of the line.
+    bool NextNumber(double& value) {
+        if (!SkipSeparators()) return false;
+        double plain;
+        const char* const stop = Num::ReadPlainDecimal(p_, end_, plain);
+        if (stop != nullptr && (stop == end_ || IsPointFieldSeparator(*stop))) {
+            p_ = stop;
+            value = plain;
+            return true;
+        }
+        std::string_view field;
+        Next(field);
+        value = Number(field, lineNumber_);
+        return true;
+    }
+
+private:
+    bool SkipSeparators() {
+        while (p_ != end_ && IsPointFieldSeparator(*p_)) ++p_;
+        return p_ != end_;
+    }
+
+    const char* p_;
+    const char* end_;
+    std::int64_t lineNumber_;
+};
 
 // The leading number of a field; a number beyond any double is refused.
 double Number(std::string_view field, std::int64_t lineNumber) {
@@ -55,8 +95,8 @@ std::int32_t WholeNumber(std::string_view field, std::int64_t lineNumber) {
     }
 }
 
-// Reads the list line by line and hands each line's fields to `put`, which updates
-// the work record and writes it. Counts the records; refuses an input without any.
+// Reads the list line by line and hands each line that has a field to `put`, which
+// reads the fields into the work record and writes it. Counts the records; refuses an input without any.
 template <class Put>
 std::int32_t Convert(const std::string& in, const std::string& out, bool dropFirstLine, Put put) {
     LineInput input(in);
@@ -65,15 +105,15 @@ std::int32_t Convert(const std::string& in, const std::string& out, bool dropFir
     std::int64_t lineNumber = 0;
     if (dropFirstLine && input.Next(line)) ++lineNumber;
     std::int32_t records = 0;
-    Fields fields;
     while (input.Next(line)) {
         ++lineNumber;
-        const std::size_t count = Split(line, fields);
-        if (count == 0) continue;
+        LineFields fields(line, lineNumber);
+        std::string_view first;
+        if (!fields.Next(first)) continue;
         if (records == std::numeric_limits<std::int32_t>::max()) {
             throw ConversionError(LineText(lineNumber) + "el fichero tiene demasiados registros.");
         }
-        put(fields, count, lineNumber, output);
+        put(first, fields, output);
         ++records;
     }
     if (records == 0) throw ConversionError("El fichero no contiene ningún registro que transformar.");
@@ -92,11 +132,10 @@ std::int32_t PuntosBasesToRecords(const std::string& in, const std::string& out,
     TPuntoBase record;
     char bytes[kPuntoBaseBytes];
     return Convert(in, out, dropFirstLine,
-                   [&](const Fields& f, std::size_t count, std::int64_t lineNumber, BufferedOutput& output) {
-                       record.Nombre.assign(f[0].substr(0, kTextoBINBytes));
-                       if (count > 1) record.X = Number(f[1], lineNumber);
-                       if (count > 2) record.Y = Number(f[2], lineNumber);
-                       if (count > 3) record.Z = Number(f[3], lineNumber);
+                   [&](std::string_view name, LineFields& fields, BufferedOutput& output) {
+                       record.Nombre.assign(name.substr(0, kTextoBINBytes));
+                       // A short line keeps the previous line's values for what it lacks.
+                       fields.NextNumber(record.X) && fields.NextNumber(record.Y) && fields.NextNumber(record.Z);
                        EncodePuntoBase(record, bytes);
                        output.Write(std::string_view(bytes, sizeof bytes));
                    });
@@ -106,10 +145,9 @@ std::int32_t SeccionesToRecords(const std::string& in, const std::string& out, b
     TSeccionExcavacion record;
     char bytes[kSeccionExcavacionBytes];
     return Convert(in, out, dropFirstLine,
-                   [&](const Fields& f, std::size_t count, std::int64_t lineNumber, BufferedOutput& output) {
-                       record.Numero = WholeNumber(f[0], lineNumber);
-                       if (count > 1) record.Valor2 = Number(f[1], lineNumber);
-                       if (count > 2) record.Valor3 = Number(f[2], lineNumber);
+                   [&](std::string_view numero, LineFields& fields, BufferedOutput& output) {
+                       record.Numero = WholeNumber(numero, fields.LineNumber());
+                       fields.NextNumber(record.Valor2) && fields.NextNumber(record.Valor3);
                        EncodeSeccionExcavacion(record, bytes);
                        output.Write(std::string_view(bytes, sizeof bytes));
                    });

@@ -4,13 +4,14 @@
 #include <cstring>
 
 #include "common/little_endian.h"
+#include "common/small_copy.h"
 
 namespace office_to_field {
 
 void EncodePuntoBase(const TPuntoBase& r, char* b) {
     const std::size_t n = std::min(r.Nombre.size(), kTextoBINBytes);
-    std::memcpy(b, r.Nombre.data(), n);
-    std::memset(b + n, ' ', kTextoBINBytes - n);
+    std::memset(b, ' ', kTextoBINBytes);
+    CopySmall(b, r.Nombre.data(), n);
     LittleEndian::PutDouble(b + 10, r.X);
     LittleEndian::PutDouble(b + 18, r.Y);
     LittleEndian::PutDouble(b + 26, r.Z);

@@ -73,6 +73,50 @@ TEST(NumVal, PlainDecimalsReadAsTheGeneralRoadReadsThem) {
     EXPECT_THROW(Num::Val(std::string(400, '9')), std::overflow_error);
 }
 
+// The plain road against the general one where they part: digit counts around 15, 19
+// and 2^53 (9007199254740992), 22 decimals and more, leading and trailing zeros,
+// blanks and TABs around and inside, and texts the plain road leaves to the general
+// one ("+5", ".5", exponents). Each must read bit for bit as the text with a letter
+// after it; the expected values are the exact decimals rounded by the compiler.
+TEST(NumVal, PlainRoadEdgesReadAsTheGeneralRoad) {
+    const ValCase cases[] = {
+        {"9007199254740992", 9007199254740992.0},
+        {"9007199254740993", 9007199254740993.0},
+        {"900719925474099.3", 900719925474099.3},
+        {"9007199254740995.1", 9007199254740995.1},
+        {"1234567890123456789", 1234567890123456789.0},
+        {"12345678901234567890", 12345678901234567890.0},
+        {"0.1234567890123456789", 0.1234567890123456789},
+        {"18446744073709551617", 18446744073709551617.0},
+        {"1.0000000000000000000000", 1.0},
+        {"0.0000000000000000000001", 1e-22},
+        {"0.00000000000000000000001", 1e-23},
+        {"4503599627370497.5", 4503599627370497.5},
+        {"000000000000000000000012.5", 12.5},
+        {"5.", 5.0},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {"+5", 5.0},
+        {"+0.25", 0.25},
+        {" \t 1.25 \t", 1.25},
+        {"\t-7.75", -7.75},
+        {"1 234.5", 1234.5},
+        {"12.5e3", 12500.0},
+        {"-1.5E-3", -0.0015},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"4.9e-324", 4.9e-324},
+        {"2.2250738585072011e-308", 2.2250738585072011e-308},
+        {"479012.5003", 479012.5003},
+        {"-0.0", 0.0},
+    };
+    for (const auto& c : cases) {
+        const double plain = Num::Val(c.text);
+        const double general = Num::Val(std::string(c.text) + "x");
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(c.expected)) << c.text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(general)) << c.text;
+    }
+}
+
 TEST(NumVal, ValueBeyondDoubleRangeOverflows) {
     EXPECT_THROW(Num::Val("1e400"), std::overflow_error);
     EXPECT_THROW(Num::Val("-2E+99999999999999"), std::overflow_error);

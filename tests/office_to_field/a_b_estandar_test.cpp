@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "common/errors.h"
+#include "common/numbers.h"
 #include "office_to_field/a_b_estandar.h"
 #include "office_to_field/tunelix_header.h"
 #include "support/files.h"
@@ -88,6 +90,22 @@ TEST_F(ABEstandar, EachConversionStartsFromAClearedRecord) {
     // A text gives 0; an exponent is read; a comma separates, also inside a number.
     EXPECT_EQ(Points("R x -2e0 5\n"), Punto("R", k0, kMinus2, k5));
     EXPECT_EQ(Points("S 1,5 x\n"), Punto("S", k1, k5, k0));
+}
+
+// The converter reads plain decimals as it walks the line and hands any other field
+// to Num::Val: each coordinate must be the double Val gives for its field.
+TEST_F(ABEstandar, CoordinatesAreValOfTheirFields) {
+    const char* fields[] = {"450123.100", "-0.000",  "9007199254740993", "12345678901234567890.5", "5.", ".5",
+                            "+5",         "-.25",    "1.5e3",            "12abc",                  "1.2.3", "-",
+                            "0.0000000000000000000000123", "33479434.7456", "-158.7298999999999", "007"};
+    std::string text;
+    std::string want;
+    for (const char* f : fields) {
+        text += std::string("P ") + f + "\t" + f + "," + f + "\r\n";
+        const auto bits = std::bit_cast<std::uint64_t>(Num::Val(f));
+        want += Punto("P", bits, bits, bits);
+    }
+    EXPECT_EQ(Points(text), want);
 }
 
 TEST_F(ABEstandar, ClipListsDropTheirFirstLine) {
