@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/field.h"
+#include "common/info_proyecto.h"
 
 struct State {
     // The files of the current conversion (upper-cased copies of the chosen names).
@@ -98,4 +99,7 @@ struct State {
     std::string Dimensiones = "3";
     double ConstanteX = 0;
     double ConstanteY = 0;
+
+    // Office-to-field runs: the statistics shown in the summary of the last run.
+    TInfoProyecto InfoProyecto;
 };

@@ -1,6 +1,8 @@
 #include "common/buffered_output.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <filesystem>
 #include <system_error>
 
@@ -34,6 +36,49 @@ void BufferedOutput::WriteThrough(std::string_view bytes) {
     if (file_ == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         throw ConversionError("No se puede escribir en el fichero de salida " + path_);
     }
+    flushed_ += bytes.size();
+}
+
+void BufferedOutput::Seek(std::uint64_t offset) {
+    if (file_ == nullptr || offset > static_cast<std::uint64_t>(std::numeric_limits<long>::max()) ||
+        std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
+        throw ConversionError("No se puede escribir en el fichero de salida " + path_);
+    }
+}
+
+void BufferedOutput::WriteAt(std::uint64_t offset, std::string_view bytes) {
+    const std::uint64_t end = Size();
+    if (offset >= end) {
+        const std::uint64_t gap = offset - end;
+        if (gap <= kBufferSize) {
+            // A short gap is written as zeros, the common case of records in order.
+            static constexpr char kZeros[4096] = {};
+            for (std::uint64_t left = gap; left > 0;) {
+                const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(left, sizeof kZeros));
+                Write(std::string_view(kZeros, piece));
+                left -= piece;
+            }
+        } else {
+            // A long one is left to the file system, which reads it back as zeros.
+            Flush();
+            Seek(offset);
+            flushed_ = offset;
+        }
+        Write(bytes);
+        return;
+    }
+    if (offset >= flushed_ && offset + bytes.size() <= end) {
+        std::memcpy(buffer_.get() + (offset - flushed_), bytes.data(), bytes.size());
+        return;
+    }
+    // Over bytes already in the file: written in place, then back to the end.
+    Flush();
+    Seek(offset);
+    flushed_ = offset;
+    WriteThrough(bytes);
+    const std::uint64_t newEnd = std::max(end, offset + bytes.size());
+    Seek(newEnd);
+    flushed_ = newEnd;
 }
 
 void BufferedOutput::Close() {

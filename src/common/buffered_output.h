@@ -34,6 +34,13 @@ public:
         if (size_ == kBufferSize) Flush();
         buffer_[size_++] = c;
     }
+    // Places bytes at an offset of the output, as a write to a record of a random-access
+    // file would: over bytes already written, or beyond the end, in which case the
+    // gap reads as zero bytes. The next Write goes on at the end of the output.
+    void WriteAt(std::uint64_t offset, std::string_view bytes);
+    // Bytes of output so far (the end that WriteAt extends).
+    std::uint64_t Size() const { return flushed_ + size_; }
+
     // The text and CR LF.
     void WriteLine(std::string_view text) {
         Write(text);
@@ -53,6 +60,7 @@ private:
     static constexpr std::size_t kBufferSize = 1 << 18;
 
     void Flush();
+    void Seek(std::uint64_t offset);
     void WriteThrough(std::string_view bytes);
     void Discard() noexcept;
 
@@ -61,4 +69,5 @@ private:
     std::FILE* file_ = nullptr;
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
+    std::uint64_t flushed_ = 0;  // bytes in the file; it is positioned at their end
 };

@@ -35,16 +35,14 @@ void Listar(platform::Desktop& desktop, const char* cabecera, const std::string&
     desktop.MsgBox(texto, platform::mb::Critical, "Listado de Errores");
 }
 
-// The computed end of element e (azimuth already in radians); nothing when a
-// clothoid's end cannot be placed.
-std::optional<TPuntoEje> FinDeElemento(const TPlanta& e, double radioSiguiente) {
+}  // namespace
+
+std::optional<TPuntoEje> Fin_Elemento(const TPlanta& e, double radioSiguiente) {
     if (e.Radio == 0) return Punto_En_Recta(e.Longitud, e);
     if (e.Parametro == 0) return Punto_En_Curva(e.Longitud, e);
     double largo = e.Longitud;
     return Intentar_Punto_En_Clotoide(largo, std::fabs(radioSiguiente), e);
 }
-
-}  // namespace
 
 void Comprobar_Planta(platform::Desktop& desktop, const std::vector<TPlanta>& Planta, const std::string& Nombre) {
     std::vector<Hueco> huecos;
@@ -52,7 +50,7 @@ void Comprobar_Planta(platform::Desktop& desktop, const std::vector<TPlanta>& Pl
     for (std::size_t i = 1; i + 1 <= n; ++i) {
         TPlanta e = Planta[i];
         e.Acimut = ((kPi / 2) * e.Acimut) / 100;
-        const std::optional<TPuntoEje> fin = FinDeElemento(e, Planta[i + 1].Radio);
+        const std::optional<TPuntoEje> fin = Fin_Elemento(e, Planta[i + 1].Radio);
         if (!fin) continue;
         const double dy = fin->Y - Planta[i + 1].Y;
         const double dx = fin->X - Planta[i + 1].X;

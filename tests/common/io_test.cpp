@@ -77,3 +77,28 @@ TEST(BufferedOutput, TheFileAppearsOnlyWhenComplete) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BufferedOutput, RecordsPlacedAtOffsetsReadAsARandomAccessFile) {
+    TempDir dir;
+    const std::string path = dir.File("r");
+    {
+        BufferedOutput out(path);
+        out.WriteAt(4, "abc");   // a gap at the start
+        out.WriteAt(0, "XY");    // inside the buffer
+        out.Write("+");          // goes on at the end
+        out.WriteAt(2, "zzzzzz");  // over the end: it grows
+        EXPECT_EQ(out.Size(), 8u);
+        const std::uint64_t far = 600000;  // beyond a buffer: left to the file system
+        out.WriteAt(far, "F");
+        out.WriteAt(1, "q");     // in the part already in the file
+        out.Write("-");
+        EXPECT_EQ(out.Size(), far + 2);
+        out.Commit();
+    }
+    std::string expected = "Xqzzzzzz" + std::string(600000 - 8, '\0') + "F-";
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
+}  // namespace

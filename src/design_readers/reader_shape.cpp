@@ -1,0 +1,88 @@
+#include "design_readers/reader_shape.h"
+
+#include "common/gm_continuity.h"
+#include "field_writers/info_proyect.h"
+#include "field_writers/rechazo.h"
+#include "field_writers/write_files.h"
+
+namespace design_readers {
+namespace {
+
+constexpr const char* kTituloPlanta = "Transformación fichero de Planta";
+constexpr const char* kTituloAlzado = "Transformación fichero de Alzado";
+
+bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const std::string& motivo) {
+    ctx.desktop.MsgBox("El fichero " + ficheros.nombreEntrada + " no se ha transformado.\r\r" + motivo,
+                       platform::mb::Exclamation, titulo);
+    ctx.state.ErrorFichero = 1;
+    return false;
+}
+
+// Reads, refuses an input without elements, then writes every element through one
+// writer and commits. False after a refusal (already said).
+template <class Elemento, class Escribir>
+bool LeerYEscribir(Context& ctx, const Ficheros& ficheros, const char* titulo, const char* tipo,
+                   const Parser<Elemento>& leer, std::vector<Elemento>& elementos, bool escribir,
+                   Escribir escribirElemento) {
+    try {
+        elementos.assign(1, Elemento{});
+        leer(ficheros.entrada, elementos);
+        if (elementos.size() < 2) {
+            return Rechazar(ctx, ficheros, titulo, std::string("No contiene ningún elemento de ") + tipo + ".");
+        }
+        if (!escribir) return true;
+        field_writers::WriteFiles writer(ficheros.salida, ctx.state.FormatoCampo, ctx.state.InfoProyecto,
+                                         ficheros.cabecera);
+        for (std::size_t i = 1; i < elementos.size(); ++i) escribirElemento(writer, i, elementos);
+        writer.Commit();
+        return true;
+    } catch (const Rechazo& rechazo) {
+        return Rechazar(ctx, ficheros, titulo, rechazo.what());
+    }
+}
+
+void Nombres(Context& ctx, const Ficheros& ficheros) {
+    ctx.state.InfoProyecto.Entrada = ficheros.nombreEntrada;
+    ctx.state.InfoProyecto.Salida = ficheros.nombreSalida;
+}
+
+}  // namespace
+
+bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer) {
+    Info_Proyect::Inicializa_Info(Info_Proyect::kPlanta, ctx.state.InfoProyecto);
+    std::vector<TPlanta> Planta;
+    const bool escrito =
+        LeerYEscribir(ctx, ficheros, kTituloPlanta, "planta", leer, Planta, true,
+                      [](field_writers::WriteFiles& w, std::size_t i, const std::vector<TPlanta>& v) {
+                          w.Write_Planta(i, v);
+                      });
+    if (!escrito) return false;
+    GM::Comprobar_Planta(ctx.desktop, Planta, "");
+    Nombres(ctx, ficheros);
+    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kPlanta, ctx.state.FormatoCampo,
+                                ctx.state.InfoProyecto);
+    return true;
+}
+
+bool Leer_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, const Parser<TAlzado>& leer,
+                 std::vector<TAlzado>& Alzado) {
+    Info_Proyect::Inicializa_Info(Info_Proyect::kAlzado, ctx.state.InfoProyecto);
+    const bool seccionTipo = window.SeccionTipo();
+    const bool leido =
+        LeerYEscribir(ctx, ficheros, kTituloAlzado, "alzado", leer, Alzado, !seccionTipo,
+                      [](field_writers::WriteFiles& w, std::size_t i, const std::vector<TAlzado>& v) {
+                          w.Write_Alzado(i, v);
+                      });
+    if (!leido) {
+        Alzado.assign(1, TAlzado{});
+        return false;
+    }
+    if (seccionTipo) return true;
+    GM::Comprobar_Alzado(ctx.desktop, Alzado, "");
+    Nombres(ctx, ficheros);
+    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kAlzado, ctx.state.FormatoCampo,
+                                ctx.state.InfoProyecto);
+    return true;
+}
+
+}  // namespace design_readers

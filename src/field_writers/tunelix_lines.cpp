@@ -1,0 +1,101 @@
+#include "field_writers/tunelix_lines.h"
+
+#include <cmath>
+
+#include "common/ktw_word.h"
+#include "common/numbers.h"
+
+namespace field_writers {
+namespace {
+
+constexpr double kMarca = 0.001;
+
+class Linea {
+public:
+    Linea(std::string& out, const char* keyword) : out_(out) {
+        GM::Palabra_KTW(true, 0, "71....", keyword, word_);
+        out_ += word_;
+    }
+    // The value rounded to three decimals, handed to the word as its text, so that
+    // the word's thousandths come from the rounded digits (1.001 gives 1001).
+    Linea& Valor(const char* wi, double value) {
+        text_.clear();
+        Num::AppendFormat(text_, value, "0.000", '.');
+        GM::Palabra_KTW(false, 3, wi, text_, word_);
+        out_ += word_;
+        return *this;
+    }
+    void Fin() { out_ += "\r\n"; }
+
+private:
+    std::string& out_;
+    std::string word_;
+    std::string text_;
+};
+
+// The keyword of a clothoid by its start radius R and the radius Rn it leads to;
+// Rn becomes 0 when it leads to a straight. A clothoid stored with radius 0 starts
+// from a straight like the marker; between equal radii it is taken as opening.
+const char* ClaveClotoide(double R, double& Rn) {
+    if (R == 0 || std::fabs(R) == kMarca) return "CLOTHIN";
+    if (Rn == 0 || std::fabs(Rn) == kMarca) {
+        Rn = 0;
+        return "CLOTHOUT";
+    }
+    if (std::fabs(Rn) < std::fabs(R)) return "CLOTHEGGBIGGER";
+    return "CLOTHEGGSMALLER";
+}
+
+void Vertice(std::string& out, const char* keyword, double pk, double z, double kv) {
+    Linea(out, keyword).Valor("83..10", z).Valor("84..10", pk).Valor("85..10", kv).Fin();
+}
+
+}  // namespace
+
+void AppendPlantaTunelix(std::string& out, std::int64_t i, double Xn, double Yn, double Rn, const TPlanta& e,
+                         bool soloInicio) {
+    const double radio = std::fabs(e.Radio) == kMarca ? 0 : e.Radio;
+    if (i == 1) {
+        Linea(out, "BEGINPOINT").Valor("81..10", e.X).Valor("82..10", e.Y).Valor("84..10", e.PK).Valor("85..10", radio).Fin();
+    }
+    if (soloInicio) return;
+    const double pkFinal = e.PK + e.Longitud;
+    if (e.Parametro == 0) {
+        Linea(out, radio == 0 ? "STRAIGHT" : "CIRCLE")
+            .Valor("81..10", Xn)
+            .Valor("82..10", Yn)
+            .Valor("84..10", pkFinal)
+            .Valor("85..10", radio)
+            .Fin();
+        return;
+    }
+    double radioFinal = Rn;
+    const char* keyword = ClaveClotoide(e.Radio, radioFinal);
+    Linea(out, keyword)
+        .Valor("81..10", Xn)
+        .Valor("82..10", Yn)
+        .Valor("84..10", pkFinal)
+        .Valor("85..10", radioFinal)
+        .Valor("86..10", std::fabs(e.Parametro))
+        .Fin();
+}
+
+void AppendAlzadoTunelix(std::string& out, std::int64_t i, const TAlzado& e, bool ultimo) {
+    if (i == 1) {
+        if (e.Kv == 0) {
+            Vertice(out, "LINE", e.PK, e.Z, e.Kv);
+        } else {
+            // One metre back on the incoming tangent.
+            Vertice(out, "LINE", e.PK - 1, e.Z - e.Pendiente, e.Kv);
+        }
+    }
+    const double L = e.Longitud;
+    if (e.Kv == 0) {
+        Vertice(out, "LINE", e.PK + L, e.Z + e.Pendiente * L, e.Kv);
+        return;
+    }
+    Vertice(out, "PARABOL", e.PK + L / 2, e.Z + e.Pendiente * L / 2, e.Kv);
+    if (ultimo) Vertice(out, "LINE", e.PK + L, e.Z + e.Pendiente * L + L * L / (2 * e.Kv), 0);
+}
+
+}  // namespace field_writers

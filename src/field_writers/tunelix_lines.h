@@ -1,0 +1,28 @@
+#pragma once
+// The Tunelix alignment lines: KTW word lines that describe each element by where
+// it ends. A line is one keyword word ("*71....+" and the keyword) followed by value
+// words ("81..10" X, "82..10" Y, "83..10" elevation, "84..10" chainage, "85..10"
+// radius or Kv, "86..10" clothoid parameter), each value rounded to three decimals
+// and written in thousandths.
+
+#include <cstdint>
+#include <string>
+
+#include "common/records.h"
+
+namespace field_writers {
+
+// The lines (each ended by CR LF) of horizontal element i, whose end is (Xn, Yn)
+// and whose next element has radius Rn. Element 1 is preceded by its BEGINPOINT
+// line. With soloInicio the element itself gives no line (a closing element that
+// only carries the end point).
+void AppendPlantaTunelix(std::string& out, std::int64_t i, double Xn, double Yn, double Rn, const TPlanta& e,
+                         bool soloInicio = false);
+
+// The lines of vertical element i: its start vertex when i is 1, then the vertex
+// at its end (a grade) or at the intersection of its tangents (a parabola). With
+// ultimo a parabola is followed by the vertex at its own end, where the profile
+// stops.
+void AppendAlzadoTunelix(std::string& out, std::int64_t i, const TAlzado& e, bool ultimo);
+
+}  // namespace field_writers
