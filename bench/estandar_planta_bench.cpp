@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
+#include "bench_support.h"
 
 #include <cmath>
 #include <cstdio>
@@ -17,7 +17,6 @@
 #include "common/angle_units.h"
 #include "common/gm_clothoid.h"
 #include "common/gm_plane.h"
-#include "common/line_input.h"
 #include "common/numbers.h"
 #include "design_readers/estandar.h"
 #include "field_writers/write_files.h"
@@ -75,24 +74,7 @@ const std::string& InputFile() {
 
 std::int64_t FileBytes() { return static_cast<std::int64_t>(std::filesystem::file_size(InputFile())); }
 
-void ReportMemory(benchmark::State& state) {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
-void BM_ReadLines(benchmark::State& state) {
-    const std::string& file = InputFile();
-    for (auto _ : state) {
-        LineInput input(file);
-        std::string_view line;
-        std::size_t count = 0;
-        while (input.Next(line)) count += line.size() > 0 ? 1 : 0;
-        benchmark::DoNotOptimize(count);
-    }
-    state.SetBytesProcessed(state.iterations() * FileBytes());
-    ReportMemory(state);
-}
+void BM_ReadLines(benchmark::State& state) { bench::ReadLines(state, InputFile()); }
 
 void Convert(benchmark::State& state, std::int16_t formato, const char* outName) {
     const std::string& file = InputFile();
@@ -112,7 +94,7 @@ void Convert(benchmark::State& state, std::int16_t formato, const char* outName)
     }
     state.SetBytesProcessed(state.iterations() * FileBytes());
     state.counters["output_MB"] = static_cast<double>(std::filesystem::file_size(out)) / 1e6;
-    ReportMemory(state);
+    bench::ReportMemory(state);
     std::filesystem::remove(out);
 }
 
@@ -129,7 +111,7 @@ void WithoutCheck(benchmark::State& state, std::int16_t formato, const char* out
         writer.Commit();
     }
     state.SetBytesProcessed(state.iterations() * FileBytes());
-    ReportMemory(state);
+    bench::ReportMemory(state);
     std::filesystem::remove(out);
 }
 

@@ -69,20 +69,22 @@ void Muestra_Resumen(platform::Desktop& desktop, int Error, int Tipo, int Format
     // A count follows its label with the blank of its sign: " 12".
     const auto count = [](std::int32_t n) { return Num::Str(n); };
     std::string t = "\r";
+    // The files and the range of an alignment box.
+    const auto alineacion = [&](double inicial, double final) {
+        t += "Fichero de entrada :  " + Info.Entrada + "\rFichero de salida    :  " + Info.Salida;
+        t += "\r\rPk Inicial           :  " + pk(inicial);
+        t += "\rPk Final             :  " + pk(final);
+    };
     switch (Tipo) {
     case Info_Proyect::kPlanta:
-        t += "Fichero de entrada :  " + Info.Entrada + "\rFichero de salida    :  " + Info.Salida;
-        t += "\r\rPk Inicial           :  " + pk(Info.PkInicialPlanta);
-        t += "\rPk Final             :  " + pk(Info.PkFinalPlanta);
+        alineacion(Info.PkInicialPlanta, Info.PkFinalPlanta);
         t += "\r\rRectas               :  " + count(Info.Rectas);
         t += "\rCirculares           :  " + count(Info.Circulares);
         t += "\rClotoides            :  " + count(Info.Clotoides);
         desktop.MsgBox(t, platform::mb::OKOnly, "Transformación fichero de Planta");
         return;
     case Info_Proyect::kAlzado:
-        t += "Fichero de entrada :  " + Info.Entrada + "\rFichero de salida    :  " + Info.Salida;
-        t += "\r\rPk Inicial           :  " + pk(Info.PkInicialAlzado);
-        t += "\rPk Final             :  " + pk(Info.PkFinalAlzado);
+        alineacion(Info.PkInicialAlzado, Info.PkFinalAlzado);
         t += "\r\rRasantes Rectas      :  " + count(Info.RasantesRectas);
         t += "\rAcuerdos Verticales  :  " + count(Info.AcuerdosVerticales);
         desktop.MsgBox(t, platform::mb::OKOnly, "Transformación fichero de Alzado");
