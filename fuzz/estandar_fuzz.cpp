@@ -1,0 +1,60 @@
+// The Estandar planta and alzado readers through the whole reader shape: the first
+// input bytes choose the kind, the field format and whether the window runs a
+// typical-section job; the rest is the file.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/context.h"
+#include "common/errors.h"
+#include "common/gm_base.h"
+#include "design_readers/estandar.h"
+#include "platform/scripted_desktop.h"
+#include "platform/settings_store.h"
+#include "support/fuzz_support.h"
+
+namespace {
+
+class Window : public design_readers::WindowServices {
+public:
+    bool seccionTipo = false;
+    bool SeccionTipo() const override { return seccionTipo; }
+    std::string Programa() const override { return "Estandar"; }
+    void Progreso(const std::string&) override {}
+    std::string TextoRTF(const std::string&) override { return {}; }
+    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
+    std::string Capa() const override { return {}; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Choices choices(data, size);
+    const bool planta = choices.Pick(2) == 0;
+    platform::ScriptedDesktop desktop;
+    platform::MemorySettingsStore store;
+    State state;
+    state.FormatoCampo = static_cast<std::int16_t>(choices.Pick(5));
+    Context ctx{desktop, store, state};
+    Window window;
+    window.seccionTipo = choices.Pick(4) == 0;
+    const design_readers::Ficheros ficheros{fuzz::WriteScratch("entrada.txt", choices.Rest()),
+                                            fuzz::ScratchFolder() + "salida", "ENTRADA.TXT", "SALIDA", "cabecera"};
+    try {
+        if (planta) {
+            design_readers::Estandar_Planta(ctx, ficheros);
+        } else {
+            std::vector<TAlzado> alzado;
+            design_readers::Estandar_Alzado(ctx, window, ficheros, alzado);
+        }
+    } catch (const ConversionError&) {
+        // Refused with a message for the user: a correct answer to bad input.
+    } catch (const GM::ArithmeticError&) {
+        // An element whose geometry cannot be computed: the window names the cause.
+    }
+    std::filesystem::remove(ficheros.salida);
+    return 0;
+}
