@@ -10,20 +10,11 @@
 #include "design_readers/dxf_mdt.h"
 #include "platform/scripted_desktop.h"
 #include "support/fuzz_support.h"
+#include "support/fuzz_window.h"
 
 namespace {
 
 const char* const kLayers[] = {"Terreno", "terreno", "0", "Capa1", "EOF", "Fläche"};
-
-class Window : public design_readers::WindowServices {
-public:
-    bool SeccionTipo() const override { return false; }
-    std::string Programa() const override { return "DXF"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
 
 }  // namespace
 
@@ -32,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string capa = kLayers[choices.Pick(std::size(kLayers))];
     const std::string entrada = fuzz::WriteScratch("entrada.dxf", choices.Rest());
     const std::string salida = fuzz::ScratchFolder() + "salida.mdt";
-    Window window;
+    fuzz::Window window("DXF");
     platform::ScriptedDesktop desktop;
     try {
         EntryDxf::DXF_MDT(entrada, salida, capa, window, desktop);

@@ -4,8 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "app/context.h"
@@ -15,21 +13,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
-
-namespace {
-
-class Window : public design_readers::WindowServices {
-public:
-    bool seccionTipo = false;
-    bool SeccionTipo() const override { return seccionTipo; }
-    std::string Programa() const override { return "Estandar"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
-
-}  // namespace
+#include "support/fuzz_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
@@ -39,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     State state;
     state.FormatoCampo = static_cast<std::int16_t>(choices.Pick(5));
     Context ctx{desktop, store, state};
-    Window window;
-    window.seccionTipo = choices.Pick(4) == 0;
+    fuzz::Window window("Estandar", choices.Pick(4) == 0);
     const design_readers::Ficheros ficheros{fuzz::WriteScratch("entrada.txt", choices.Rest()),
                                             fuzz::ScratchFolder() + "salida", "ENTRADA.TXT", "SALIDA", "cabecera"};
     try {

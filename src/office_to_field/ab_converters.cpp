@@ -2,6 +2,7 @@
 
 #include "design_readers/dxf_mdt.h"
 #include "office_to_field/a_b_estandar.h"
+#include "office_to_field/ab_readers.h"
 #include "office_to_field/ascii_ktw.h"
 #include "office_to_field/dxf_points.h"
 
@@ -26,6 +27,8 @@ void InstallAbConverters(AbConverterTable& table) {
     // One line per built converter.
     table.Set(AbConverter::A_B_Puntos_Bases_Estandar, A_B_Puntos_Bases_Estandar);
     table.Set(AbConverter::A_B_Seccion_Estandar, A_B_Seccion_Estandar);
+    table.Set(AbConverter::Estandar_Planta, Estandar_Planta);
+    table.Set(AbConverter::Estandar_Alzado, Estandar_Alzado);
     table.Set(AbConverter::DXF_MDT, [](Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
         return EntryDxf::DXF_MDT(request.InPath, request.OutPath, request.Layer, window, ctx.desktop) != 0;
     });

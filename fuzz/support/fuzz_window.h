@@ -1,0 +1,29 @@
+#pragma once
+// A stand-in for the office-to-field window, for the harnesses of the design
+// readers: it answers the kind and the program it is given and nothing else.
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "design_readers/window_services.h"
+
+namespace fuzz {
+
+class Window : public design_readers::WindowServices {
+public:
+    explicit Window(std::string programa, bool seccionTipo = false)
+        : programa_(std::move(programa)), seccionTipo_(seccionTipo) {}
+    bool SeccionTipo() const override { return seccionTipo_; }
+    std::string Programa() const override { return programa_; }
+    void Progreso(const std::string&) override {}
+    std::string TextoRTF(const std::string&) override { return {}; }
+    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
+    std::string Capa() const override { return {}; }
+
+private:
+    std::string programa_;
+    bool seccionTipo_;
+};
+
+}  // namespace fuzz
