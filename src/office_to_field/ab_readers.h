@@ -17,5 +17,9 @@ design_readers::Ficheros FicherosDe(const Context& ctx, const AbRequest& request
 
 bool Estandar_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Estandar_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Istram_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Istram_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 
 }  // namespace office_to_field

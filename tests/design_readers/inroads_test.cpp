@@ -1,0 +1,174 @@
+// The InRoads planta and alzado reports, written by hand from the report layouts;
+// coordinates of the test reports computed along the clothoids independently.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/context.h"
+#include "design_readers/inroads.h"
+#include "field_writers/rechazo.h"
+#include "platform/scripted_desktop.h"
+#include "platform/settings_store.h"
+#include "support/alignment_files.h"
+#include "support/files.h"
+#include "support/window_double.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+
+std::string Data(const std::string& name) { return std::string(TARSEL_TEST_DATA) + "/design_readers/data/" + name; }
+
+class InRoadsRun : public ::testing::Test {
+protected:
+    platform::ScriptedDesktop desktop;
+    platform::MemorySettingsStore store;
+    State state;
+    Context ctx{desktop, store, state};
+    testing_support::WindowDouble window;
+    testing_support::TempDir dir;
+
+    design_readers::Ficheros Files(const std::string& input, const std::string& output) {
+        return {input, dir.File(output), "C:\\OBRA\\EJE.TXT", "C:\\OBRA\\EJE.PLA", ""};
+    }
+};
+
+// An S-curve of equal radii: lines padded with blanks, a TAB, comments, a title of
+// seven words, lines of 6 and 8 tokens, decimal commas and km+m chainages.
+TEST_F(InRoadsRun, SCurveInFormat2) {
+    state.FormatoCampo = 2;
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(Data("inroads_s.txt"), "eje.pla")));
+    const double a = std::sqrt(24000.0);  // a spiral of 80 m between a straight and R 300
+    const struct {
+        std::int32_t N;
+        double PK, X, Y, Acimut, Radio, Parametro, Longitud;
+    } want[] = {
+        {1, 0, 1000, 2000, 50, 0, 0, 100},
+        {2, 100, 1070.711, 2070.711, 50, 0.001, a, 80},
+        {3, 180, 1129.690, 2124.668, 58.4883, 300, 0, 50},
+        {4, 230, 1171.770, 2151.565, 69.0986, 300, a, 80},
+        {5, 310, 1245.505, 2182.436, 77.5869, -0.001, a, 80},
+        {6, 390, 1319.240, 2213.307, 69.0986, -300, 0, 40},
+        {7, 430, 1353.273, 2234.269, 60.6103, 0, 0, 0.01},
+    };
+    const auto got = testing_support::PlantaRecords(ReadBytes(dir.File("eje.pla")));
+    ASSERT_EQ(got.size(), std::size(want));
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(got[i].N, want[i].N);
+        EXPECT_DOUBLE_EQ(got[i].PK, want[i].PK);
+        EXPECT_DOUBLE_EQ(got[i].X, want[i].X);
+        EXPECT_DOUBLE_EQ(got[i].Y, want[i].Y);
+        EXPECT_DOUBLE_EQ(got[i].Acimut, want[i].Acimut);
+        EXPECT_DOUBLE_EQ(got[i].Radio, want[i].Radio);
+        EXPECT_DOUBLE_EQ(got[i].Parametro, want[i].Parametro);
+        EXPECT_DOUBLE_EQ(got[i].Longitud, want[i].Longitud);
+    }
+    const auto boxes = desktop.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);  // no continuity gap
+    EXPECT_NE(boxes[0].text.find("Pk Final             :  430.010\r\rRectas               :   2\r"
+                                 "Circulares           :   2\rClotoides            :   3"),
+              std::string::npos)
+        << boxes[0].text;
+}
+
+// An entry spiral straight into an exit spiral: the radius they meet at comes from
+// the turn, L / (2 t); format 0 has no closing element.
+TEST_F(InRoadsRun, SpiralIntoSpiralInFormat0) {
+    state.FormatoCampo = 0;
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(Data("inroads_espirales.txt"), "eje.pla")));
+    const auto got = testing_support::PlantaRecords(ReadBytes(dir.File("eje.pla")));
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[1].Radio, 0.001);
+    EXPECT_NEAR(got[1].Parametro, std::sqrt(24000.0), 0.01);
+    EXPECT_NEAR(got[2].Radio, 300, 0.01);
+    EXPECT_NEAR(got[2].Parametro, std::sqrt(24000.0), 0.01);
+    EXPECT_EQ(got[2].Longitud, 80);
+    const auto boxes = desktop.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("Circulares           :   0\rClotoides            :   2"), std::string::npos);
+}
+
+TEST_F(InRoadsRun, EggsEmptyReportsAndEqualRadii) {
+    // An egg from R 500 to R 250 over 100 m, and the report as its last row
+    // "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000" read field by field.
+    WriteBytes(dir.File("huevo.txt"),
+               "CIR 0+000,000 500,000 900,000 1900,000 40,0000 50,000\n"
+               "SPI 0+050,000 0,000 950,000 1950,000 45,0000 100,000\n"
+               "CIR 0+150,000 250,000 990,000 1990,000 49,0000 20,000\n"
+               "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000");
+    std::vector<TPlanta> planta(1);
+    design_readers::LeerPlantaInRoads(dir.File("huevo.txt"), 1, planta);
+    ASSERT_EQ(planta.size(), 5u);
+    EXPECT_EQ(planta[2].Radio, 500);
+    EXPECT_DOUBLE_EQ(planta[2].Parametro, std::sqrt(50000.0));
+    EXPECT_EQ(planta[2].Longitud, 100);  // from the chainages
+    EXPECT_EQ(planta[3].Longitud, -50);
+    const TPlanta fin = planta[4];
+    EXPECT_EQ(fin.N, 4);
+    EXPECT_EQ(fin.PK, 100);
+    EXPECT_EQ(fin.X, 1000);
+    EXPECT_EQ(fin.Y, 2000);
+    EXPECT_EQ(fin.Acimut, 50);
+    EXPECT_EQ(fin.Longitud, 0.01);
+
+    state.FormatoCampo = 2;
+    WriteBytes(dir.File("iguales.txt"),
+               "CIR 0+000,000 300,000 900,000 1900,000 40,0000 50,000\n"
+               "SPI 0+050,000 0,000 950,000 1950,000 45,0000 100,000\n"
+               "CIR 0+150,000 -300,000 990,000 1990,000 49,0000 20,000\n");
+    WriteBytes(dir.File("vacio.txt"), "* nada\r\n   \r\n");
+    WriteBytes(dir.File("salida"), "antiguo");
+    std::vector<TAlzado> alzado;
+    EXPECT_FALSE(design_readers::InRoads_Planta(ctx, Files(dir.File("iguales.txt"), "salida")));
+    EXPECT_FALSE(design_readers::InRoads_Planta(ctx, Files(dir.File("vacio.txt"), "salida")));
+    EXPECT_FALSE(design_readers::InRoads_Alzado(ctx, window, Files(dir.File("vacio.txt"), "salida"), alzado));
+    EXPECT_EQ(ReadBytes(dir.File("salida")), "antiguo");
+    const auto boxes = desktop.Boxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    const std::string no = "El fichero C:\\OBRA\\EJE.TXT no se ha transformado.\r\r";
+    EXPECT_EQ(boxes[0].text, no + "Línea 2: la clotoide une dos radios iguales.");
+    EXPECT_EQ(boxes[1].text, no + "No contiene ningún elemento de planta.");
+    EXPECT_EQ(boxes[2].text, no + "No contiene ningún elemento de alzado.");
+}
+
+// A grade of one decimal taken from the elevations, a crest recomputed from the next
+// row's elevation with the grade line before it as its entry grade.
+TEST_F(InRoadsRun, AlzadoInFormats0And3) {
+    WriteBytes(dir.File("rasante.txt"),
+               "{ Informe de rasante }\r\n"
+               "LIN 0+000,000 100,000 0,0 0 \r\n"
+               "PAR\t0+200,000 101,200 0,006 3000 \r\n"
+               "PAR 0+250 101,2\r\n"
+               "LIN 0+300,000 101,000 -0,010 0\r\n"
+               "LIN 0+400,000 100,000 -0,010 0");
+    state.FormatoCampo = 0;
+    std::vector<TAlzado> alzado;
+    ASSERT_TRUE(design_readers::InRoads_Alzado(ctx, window, Files(dir.File("rasante.txt"), "eje.alz"), alzado));
+    const auto got = testing_support::AlzadoRecords(ReadBytes(dir.File("eje.alz")));
+    ASSERT_EQ(got.size(), 3u);
+    const TAlzado want[] = {{1, 0, 100, 0.006, 0, 200}, {2, 200, 101.2, 0.006, -6250, 100}, {3, 300, 101, -0.01, 0, 100}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(got[i].N, want[i].N);
+        EXPECT_DOUBLE_EQ(got[i].PK, want[i].PK);
+        EXPECT_DOUBLE_EQ(got[i].Z, want[i].Z);
+        EXPECT_NEAR(got[i].Pendiente, want[i].Pendiente, 1e-12);
+        EXPECT_NEAR(got[i].Kv, want[i].Kv, 1e-6);
+        EXPECT_DOUBLE_EQ(got[i].Longitud, want[i].Longitud);
+    }
+    ASSERT_EQ(desktop.Boxes().size(), 1u);  // continuous
+
+    state.FormatoCampo = 3;
+    ASSERT_TRUE(design_readers::InRoads_Alzado(ctx, window, Files(dir.File("rasante.txt"), "eje.lon"), alzado));
+    EXPECT_EQ(ReadBytes(dir.File("eje.lon")),
+              "D:S=0.000;SL= 200.000;Z= 100.000;P= 0.6000\r\n"
+              "P:S=200.000;SL= 100.000;Z= 101.200;P= 0.6000;RP= -6250.000;SJ=237.500;ZJ=101.313\r\n"
+              "D:S=300.000;SL= 100.000;Z= 101.000;P= -1.0000\r\n");
+}
+
+}  // namespace
