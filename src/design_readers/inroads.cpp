@@ -63,12 +63,9 @@ public:
     // The end point: a 0.01 m straight for the formats that want one.
     void Final(std::int16_t formato) {
         if (planta_.size() < 2 || (formato != 1 && formato != 2)) return;
-        TPlanta e;
-        e.N = r_;
-        e.PK = FilaPlanta1.PK;
-        e.X = FilaPlanta1.X;
-        e.Y = FilaPlanta1.Y;
-        e.Acimut = FilaPlanta1.Acimut;
+        TPlanta e = ElementoDeFila(FilaPlanta1, r_);
+        e.Radio = 0;
+        e.Parametro = 0;
         e.Longitud = 0.01;
         planta_.push_back(e);
     }
@@ -76,13 +73,7 @@ public:
 private:
     // The element of the previous row; the current row is of type `siguiente`.
     TPlanta Elemento(Tipo siguiente) {
-        TPlanta e;
-        e.N = r_ - 1;
-        e.PK = FilaPlanta1.PK;
-        e.X = FilaPlanta1.X;
-        e.Y = FilaPlanta1.Y;
-        e.Acimut = FilaPlanta1.Acimut;
-        e.Radio = FilaPlanta1.Radio;
+        TPlanta e = ElementoDeFila(FilaPlanta1, r_ - 1);  // InRoads rows carry no parameter
         if (tipoAnterior_ == Tipo::Clotoide) {
             std::optional<double> radioSiguiente;
             if (siguiente == Tipo::Recta) radioSiguiente = 0.0;

@@ -64,15 +64,7 @@ private:
     // The element of the previous row, whose next row has the azimuth `acimutSiguiente`
     // and, when it is a straight or an arc, the radius `radioSiguiente`.
     TPlanta Elemento(double acimutSiguiente, std::optional<double> radioSiguiente) {
-        TPlanta e;
-        e.N = r_ - 1;
-        e.PK = FilaPlanta1.PK;
-        e.X = FilaPlanta1.X;
-        e.Y = FilaPlanta1.Y;
-        e.Acimut = FilaPlanta1.Acimut;
-        e.Radio = FilaPlanta1.Radio;
-        e.Parametro = FilaPlanta1.Parametro;
-        e.Longitud = FilaPlanta1.Longitud;
+        TPlanta e = ElementoDeFila(FilaPlanta1, r_ - 1);
         if (e.Parametro == 0) {
             radioFinal_ = e.Radio;
             return e;

@@ -31,6 +31,19 @@ void ComprobarLongitud(const ClotoideListada& c) {
 
 }  // namespace
 
+TPlanta ElementoDeFila(const TFilaPlanta& fila, std::int32_t N) {
+    TPlanta e;
+    e.N = N;
+    e.PK = fila.PK;
+    e.X = fila.X;
+    e.Y = fila.Y;
+    e.Acimut = fila.Acimut;
+    e.Radio = fila.Radio;
+    e.Parametro = fila.Parametro;
+    e.Longitud = fila.Longitud;
+    return e;
+}
+
 ClotoideEnlazada ClotoideConParametro(const ClotoideListada& c, double A) {
     ComprobarLongitud(c);
     const double A2 = A * A;

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/records.h"
+
 namespace design_readers {
 
 // One row of a listing: the element that starts at the row's point.
@@ -22,6 +24,10 @@ struct TFilaPlanta {
     double Parametro = 0;
     double Acimut = 0;  // gon
 };
+
+// The element that starts at a row, numbered N, with the row's own radius, parameter
+// and length.
+TPlanta ElementoDeFila(const TFilaPlanta& fila, std::int32_t N);
 
 // A clothoid as the listing gives it, with what the rows around it say.
 struct ClotoideListada {

@@ -7,67 +7,32 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
 #include "design_readers/inroads.h"
-#include "field_writers/rechazo.h"
-#include "platform/scripted_desktop.h"
-#include "platform/settings_store.h"
 #include "support/alignment_files.h"
-#include "support/files.h"
-#include "support/window_double.h"
+#include "support/reader_run.h"
 
 namespace {
 
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
-std::string Data(const std::string& name) { return std::string(TARSEL_TEST_DATA) + "/design_readers/data/" + name; }
-
-class InRoadsRun : public ::testing::Test {
-protected:
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    Context ctx{desktop, store, state};
-    testing_support::WindowDouble window;
-    testing_support::TempDir dir;
-
-    design_readers::Ficheros Files(const std::string& input, const std::string& output) {
-        return {input, dir.File(output), "C:\\OBRA\\EJE.TXT", "C:\\OBRA\\EJE.PLA", ""};
-    }
-};
+using InRoadsRun = testing_support::ReaderRun;
+using testing_support::TestData;
 
 // An S-curve of equal radii: lines padded with blanks, a TAB, comments, a title of
 // seven words, lines of 6 and 8 tokens, decimal commas and km+m chainages.
 TEST_F(InRoadsRun, SCurveInFormat2) {
     state.FormatoCampo = 2;
-    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(Data("inroads_s.txt"), "eje.pla")));
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(TestData("inroads_s.txt"), "eje.pla")));
     const double a = std::sqrt(24000.0);  // a spiral of 80 m between a straight and R 300
-    const struct {
-        std::int32_t N;
-        double PK, X, Y, Acimut, Radio, Parametro, Longitud;
-    } want[] = {
-        {1, 0, 1000, 2000, 50, 0, 0, 100},
-        {2, 100, 1070.711, 2070.711, 50, 0.001, a, 80},
-        {3, 180, 1129.690, 2124.668, 58.4883, 300, 0, 50},
-        {4, 230, 1171.770, 2151.565, 69.0986, 300, a, 80},
-        {5, 310, 1245.505, 2182.436, 77.5869, -0.001, a, 80},
-        {6, 390, 1319.240, 2213.307, 69.0986, -300, 0, 40},
-        {7, 430, 1353.273, 2234.269, 60.6103, 0, 0, 0.01},
-    };
-    const auto got = testing_support::PlantaRecords(ReadBytes(dir.File("eje.pla")));
-    ASSERT_EQ(got.size(), std::size(want));
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(got[i].N, want[i].N);
-        EXPECT_DOUBLE_EQ(got[i].PK, want[i].PK);
-        EXPECT_DOUBLE_EQ(got[i].X, want[i].X);
-        EXPECT_DOUBLE_EQ(got[i].Y, want[i].Y);
-        EXPECT_DOUBLE_EQ(got[i].Acimut, want[i].Acimut);
-        EXPECT_DOUBLE_EQ(got[i].Radio, want[i].Radio);
-        EXPECT_DOUBLE_EQ(got[i].Parametro, want[i].Parametro);
-        EXPECT_DOUBLE_EQ(got[i].Longitud, want[i].Longitud);
-    }
+    testing_support::ExpectPlanta(testing_support::PlantaRecords(ReadBytes(dir.File("eje.pla"))),
+                                  {{1, 0, 1000, 2000, 50, 0, 0, 100},
+                                   {2, 100, 1070.711, 2070.711, 50, 0.001, a, 80},
+                                   {3, 180, 1129.690, 2124.668, 58.4883, 300, 0, 50},
+                                   {4, 230, 1171.770, 2151.565, 69.0986, 300, a, 80},
+                                   {5, 310, 1245.505, 2182.436, 77.5869, -0.001, a, 80},
+                                   {6, 390, 1319.240, 2213.307, 69.0986, -300, 0, 40},
+                                   {7, 430, 1353.273, 2234.269, 60.6103, 0, 0, 0.01}});
     const auto boxes = desktop.Boxes();
     ASSERT_EQ(boxes.size(), 1u);  // no continuity gap
     EXPECT_NE(boxes[0].text.find("Pk Final             :  430.010\r\rRectas               :   2\r"
@@ -80,7 +45,7 @@ TEST_F(InRoadsRun, SCurveInFormat2) {
 // the turn, L / (2 t); format 0 has no closing element.
 TEST_F(InRoadsRun, SpiralIntoSpiralInFormat0) {
     state.FormatoCampo = 0;
-    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(Data("inroads_espirales.txt"), "eje.pla")));
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(TestData("inroads_espirales.txt"), "eje.pla")));
     const auto got = testing_support::PlantaRecords(ReadBytes(dir.File("eje.pla")));
     ASSERT_EQ(got.size(), 3u);
     EXPECT_EQ(got[1].Radio, 0.001);
@@ -149,18 +114,9 @@ TEST_F(InRoadsRun, AlzadoInFormats0And3) {
     state.FormatoCampo = 0;
     std::vector<TAlzado> alzado;
     ASSERT_TRUE(design_readers::InRoads_Alzado(ctx, window, Files(dir.File("rasante.txt"), "eje.alz"), alzado));
-    const auto got = testing_support::AlzadoRecords(ReadBytes(dir.File("eje.alz")));
-    ASSERT_EQ(got.size(), 3u);
-    const TAlzado want[] = {{1, 0, 100, 0.006, 0, 200}, {2, 200, 101.2, 0.006, -6250, 100}, {3, 300, 101, -0.01, 0, 100}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(got[i].N, want[i].N);
-        EXPECT_DOUBLE_EQ(got[i].PK, want[i].PK);
-        EXPECT_DOUBLE_EQ(got[i].Z, want[i].Z);
-        EXPECT_NEAR(got[i].Pendiente, want[i].Pendiente, 1e-12);
-        EXPECT_NEAR(got[i].Kv, want[i].Kv, 1e-6);
-        EXPECT_DOUBLE_EQ(got[i].Longitud, want[i].Longitud);
-    }
+    testing_support::ExpectAlzado(testing_support::AlzadoRecords(ReadBytes(dir.File("eje.alz"))),
+                                  {{1, 0, 100, 0.006, 0, 200}, {2, 200, 101.2, 0.006, -6250, 100}, {3, 300, 101, -0.01, 0, 100}},
+                                  1e-12);
     ASSERT_EQ(desktop.Boxes().size(), 1u);  // continuous
 
     state.FormatoCampo = 3;

@@ -6,47 +6,22 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
 #include "design_readers/istram.h"
-#include "platform/scripted_desktop.h"
-#include "platform/settings_store.h"
 #include "support/alignment_files.h"
-#include "support/files.h"
-#include "support/window_double.h"
+#include "support/reader_run.h"
 
 namespace {
 
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
-std::string Data(const std::string& name) { return std::string(TARSEL_TEST_DATA) + "/design_readers/data/" + name; }
+using testing_support::ExpectPlanta;
+using testing_support::TestData;
 
-void ExpectPlanta(const std::vector<TPlanta>& got, const std::vector<TPlanta>& want) {
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(got[i].N, want[i].N);
-        EXPECT_DOUBLE_EQ(got[i].PK, want[i].PK);
-        EXPECT_DOUBLE_EQ(got[i].X, want[i].X);
-        EXPECT_DOUBLE_EQ(got[i].Y, want[i].Y);
-        EXPECT_DOUBLE_EQ(got[i].Acimut, want[i].Acimut);
-        EXPECT_DOUBLE_EQ(got[i].Radio, want[i].Radio);
-        EXPECT_DOUBLE_EQ(got[i].Parametro, want[i].Parametro);
-        EXPECT_DOUBLE_EQ(got[i].Longitud, want[i].Longitud);
-    }
-}
-
-class IstramRun : public ::testing::Test {
+class IstramRun : public testing_support::ReaderRun {
 protected:
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    Context ctx{desktop, store, state};
-    testing_support::WindowDouble window;
-    testing_support::TempDir dir;
-
     design_readers::Ficheros Files(const std::string& input, const std::string& output) {
-        return {input, dir.File(output), "C:\\OBRA\\EJE.LIS", "C:\\OBRA\\EJE.PLA", ""};
+        return ReaderRun::Files(input, output, "C:\\OBRA\\EJE.LIS");
     }
 };
 
@@ -65,7 +40,7 @@ TEST_F(IstramRun, SCurveOverTwoPagesInFormats0And2And4) {
         {8, 1450, 1366.829, 2251.139, 50, 0, 0, 40},
     };
     state.FormatoCampo = 0;
-    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(Data("istram_s.lis"), "f0.pla")));
+    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(TestData("istram_s.lis"), "f0.pla")));
     ExpectPlanta(testing_support::PlantaRecords(ReadBytes(dir.File("f0.pla"))), elementos);
     auto boxes = desktop.Boxes();
     ASSERT_EQ(boxes.size(), 1u);  // no continuity gap
@@ -76,7 +51,7 @@ TEST_F(IstramRun, SCurveOverTwoPagesInFormats0And2And4) {
 
     // Format 2 closes with a 0.01 m straight at the end point, X from column 36.
     state.FormatoCampo = 2;
-    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(Data("istram_s.lis"), "f2.pla")));
+    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(TestData("istram_s.lis"), "f2.pla")));
     auto con = elementos;
     con.push_back({9, 1490, 1395.113, 2279.423, 50, 0, 0, 0.01});
     ExpectPlanta(testing_support::PlantaRecords(ReadBytes(dir.File("f2.pla"))), con);
@@ -84,7 +59,7 @@ TEST_F(IstramRun, SCurveOverTwoPagesInFormats0And2And4) {
     // Format 4: every element states its end; the spirals by their kind.
     state.FormatoCampo = 4;
     desktop.ClearTranscript();
-    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(Data("istram_s.lis"), "f4.tnx")));
+    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(TestData("istram_s.lis"), "f4.tnx")));
     EXPECT_EQ(desktop.Boxes().size(), 1u);
     const std::string tunelix = ReadBytes(dir.File("f4.tnx"));
     auto cuenta = [&](const std::string& palabra) {
@@ -103,7 +78,7 @@ TEST_F(IstramRun, SCurveOverTwoPagesInFormats0And2And4) {
 // spiral rows blank.
 TEST_F(IstramRun, EndingInAnExitSpiralAndSpiralIntoSpiral) {
     state.FormatoCampo = 3;
-    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(Data("istram_salida.lis"), "salida.ptc")));
+    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(TestData("istram_salida.lis"), "salida.ptc")));
     EXPECT_EQ(ReadBytes(dir.File("salida.ptc")),
               "D;AO= 1000.000;L= 50.000;X= 1000.000;Y= 2000.000;G= 50.0000\r\n"
               "A;AO= 1050.000;L= 75.000;X= 1035.355;Y= 2035.355;G= 50.0000;R= -0.000;A= -150.000\r\n"
@@ -113,7 +88,7 @@ TEST_F(IstramRun, EndingInAnExitSpiralAndSpiralIntoSpiral) {
 
     state.FormatoCampo = 0;
     desktop.ClearTranscript();
-    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(Data("istram_espirales.lis"), "esp.pla")));
+    ASSERT_TRUE(design_readers::Istram_Planta(ctx, Files(TestData("istram_espirales.lis"), "esp.pla")));
     ExpectPlanta(testing_support::PlantaRecords(ReadBytes(dir.File("esp.pla"))),
                  {{1, 1000, 1000, 2000, 50, 0, 0, 50},
                   {2, 1050, 1035.355, 2035.355, 50, 0.001, 150, 75},
@@ -176,17 +151,7 @@ TEST_F(IstramRun, AlzadoAcrossAPageBreak) {
     state.FormatoCampo = 0;
     std::vector<TAlzado> alzado;
     ASSERT_TRUE(design_readers::Istram_Alzado(ctx, window, Files(dir.File("eje.alz.lis"), "eje.alz"), alzado));
-    const auto got = testing_support::AlzadoRecords(ReadBytes(dir.File("eje.alz")));
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(got[i].N, want[i].N);
-        EXPECT_DOUBLE_EQ(got[i].PK, want[i].PK);
-        EXPECT_DOUBLE_EQ(got[i].Z, want[i].Z);
-        EXPECT_DOUBLE_EQ(got[i].Pendiente, want[i].Pendiente);
-        EXPECT_DOUBLE_EQ(got[i].Kv, want[i].Kv);
-        EXPECT_DOUBLE_EQ(got[i].Longitud, want[i].Longitud);
-    }
+    testing_support::ExpectAlzado(testing_support::AlzadoRecords(ReadBytes(dir.File("eje.alz"))), want);
     const auto boxes = desktop.Boxes();
     ASSERT_EQ(boxes.size(), 1u);  // continuous
     EXPECT_NE(boxes[0].text.find("Pk Final             :  1800.010\r\rRasantes Rectas      :   5\r"
