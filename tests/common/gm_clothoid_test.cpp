@@ -23,6 +23,32 @@ TEST(GmFresnel, SeriesMatchesIntegrals) {
     EXPECT_THROW(GM::Integrales_Fresnel(-1, C, S), GM::ArithmeticError);
 }
 
+// The series summed over all its fifty terms, as the instruments sum it.
+void FresnelCompleto(double T, double& C, double& S) {
+    double fact[100];
+    fact[0] = 1;
+    for (int k = 1; k < 100; ++k) fact[k] = fact[k - 1] * k;
+    double sumaC = 0, sumaS = 0;
+    for (int n = 1; n <= 50; ++n) {
+        const double signo = std::pow(-1.0, n + 1);
+        sumaC += signo * std::pow(T, 2 * n - 2) / ((4 * n - 3) * fact[2 * n - 2]);
+        sumaS += signo * std::pow(T, 2 * n - 1) / ((4 * n - 1) * fact[2 * n - 1]);
+    }
+    C = std::sqrt(T * 2) * sumaC;
+    S = std::sqrt(T * 2) * sumaS;
+}
+
+TEST(GmFresnel, StoppingEarlyGivesTheBitsOfAllFiftyTerms) {
+    // Spiral angles from a hair above zero to several turns, on an uneven grid.
+    for (double T = 1e-9; T < 40; T = T * 1.37 + 1e-7) {
+        double c = 0, s = 0, cRef = 0, sRef = 0;
+        GM::Integrales_Fresnel(T, c, s);
+        FresnelCompleto(T, cRef, sRef);
+        EXPECT_EQ(c, cRef) << T;
+        EXPECT_EQ(s, sRef) << T;
+    }
+}
+
 TPlanta Clotoide(double radio, double A, double largo) {
     TPlanta e;
     e.X = 1000;
