@@ -9,16 +9,11 @@
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "common/splitters.h"
+#include "design_readers/clip_text.h"
 
 namespace EntryClipWindows {
 
 namespace {
-
-bool IsBlank(std::string_view line) {
-    for (char c : line)
-        if (c != ' ' && c != '\t' && c != '\f') return false;
-    return true;
-}
 
 // PK, X, Y, Acimut, Radio, Parametro; missing fields read 0.
 std::array<double, 6> PointOf(std::string_view line, std::int64_t number, TFields& campos) {
@@ -45,7 +40,7 @@ void LeerPlantaPLT(const std::string& entrada, std::vector<TPlanta>& Planta) {
     bool header = false;
     while (input.Next(line)) {
         ++number;
-        if (IsBlank(line)) continue;
+        if (LineaVacia(line)) continue;
         if (line != "*PLT" && line != "*PLT1") break;
         header = true;
         if (line == "*PLT1" && input.Next(line)) ++number;
@@ -57,7 +52,7 @@ void LeerPlantaPLT(const std::string& entrada, std::vector<TPlanta>& Planta) {
     TFields campos;
     while (input.Next(line)) {
         ++number;
-        if (!IsBlank(line)) points.push_back(PointOf(line, number, campos));
+        if (!LineaVacia(line)) points.push_back(PointOf(line, number, campos));
     }
     if (points.empty()) return;
 

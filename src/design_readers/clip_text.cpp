@@ -5,15 +5,11 @@
 
 namespace EntryClipWindows {
 
-namespace {
-
-bool IsBlankLine(std::string_view line) {
+bool LineaVacia(std::string_view line) {
     for (char c : line)
         if (c != ' ' && c != '\t' && c != '\f') return false;
     return true;
 }
-
-}  // namespace
 
 std::string_view Lee_Linea_Texto(std::string_view Texto, std::size_t& Pos, bool& FinTexto) {
     if (Pos >= Texto.size()) {
@@ -46,7 +42,7 @@ std::string PrimeraLinea(const std::string& path) {
     LineInput input(path);
     std::string_view line;
     while (input.Next(line))
-        if (!IsBlankLine(line)) return std::string(line);
+        if (!LineaVacia(line)) return std::string(line);
     return {};
 }
 

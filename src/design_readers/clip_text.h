@@ -22,6 +22,9 @@ std::string_view Lee_Linea_Texto(std::string_view Texto, std::size_t& Pos, bool&
 // passed over. Fields 1..N of Campos; N is 0 for an empty row.
 void Separa_Texto_RTF(std::string_view Texto, std::int32_t& N, TFields& Campos);
 
+// Whether a line holds nothing but blanks, TABs and form feeds: such a line is empty.
+bool LineaVacia(std::string_view line);
+
 // The first line of the file that holds more than blanks, TABs and form feeds,
 // without its line end; empty when there is none. Throws ConversionError when the
 // file cannot be read.
