@@ -50,6 +50,18 @@ bool PlainDecimal(std::string_view text, double& value) {
 
 }  // namespace
 
+namespace plain_decimal {
+
+const char* ReadLong(const char* from, const char* to, bool negative, double& value) {
+    double magnitude = 0;
+    const auto [end, error] = std::from_chars(from, to, magnitude);
+    if (error != std::errc() || end != to || !std::isfinite(magnitude)) return nullptr;
+    value = magnitude == 0 ? 0.0 : negative ? -magnitude : magnitude;
+    return to;
+}
+
+}  // namespace plain_decimal
+
 double Val(std::string_view text) {
     double plain = 0;
     if (PlainDecimal(text, plain)) return plain;

@@ -5,11 +5,8 @@
 // cutting the field out first; both give the double of Val's general road: the
 // exact decimal value rounded to the nearest double, a zero without sign.
 
-#include <charconv>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <system_error>
 
 namespace Num {
 
@@ -25,6 +22,11 @@ inline std::size_t ReadDigits(const char*& p, const char* last, std::uint64_t& m
     }
     return static_cast<std::size_t>(p - from);
 }
+
+// The digits from `from` to `to` (with one "." among them) read by from_chars, which
+// rounds correctly whatever their number; kept apart so that the common case stays
+// small enough to be inlined.
+const char* ReadLong(const char* from, const char* to, bool negative, double& value);
 
 }  // namespace plain_decimal
 
@@ -49,23 +51,16 @@ inline const char* ReadPlainDecimal(const char* first, const char* last, double&
         decimals = plain_decimal::ReadDigits(p, last, mantissa);
         digits += decimals;
     }
+    if (digits > 19 || mantissa > (std::uint64_t{1} << 53) || decimals > 22) {
+        return plain_decimal::ReadLong(digitsFrom, p, negative, value);
+    }
     // Up to 2^53 the digits as a whole number are an exact double, and so is every
     // power of ten up to 10^22: one division then rounds the exact value correctly.
-    double magnitude;
-    if (digits <= 19 && mantissa <= (std::uint64_t{1} << 53) && decimals <= 22) {
-        if (mantissa == 0) {
-            value = 0.0;
-            return p;
-        }
-        magnitude = static_cast<double>(static_cast<std::int64_t>(mantissa)) / kPowersOfTen[decimals];
-    } else {
-        const auto [end, error] = std::from_chars(digitsFrom, p, magnitude);
-        if (error != std::errc() || end != p || !std::isfinite(magnitude)) return nullptr;
-        if (magnitude == 0) {
-            value = 0.0;
-            return p;
-        }
+    if (mantissa == 0) {
+        value = 0.0;
+        return p;
     }
+    const double magnitude = static_cast<double>(static_cast<std::int64_t>(mantissa)) / kPowersOfTen[decimals];
     value = negative ? -magnitude : magnitude;
     return p;
 }

@@ -129,14 +129,14 @@ bool DropsFirstLine(const design_readers::WindowServices& window) {
 }  // namespace
 
 std::int32_t PuntosBasesToRecords(const std::string& in, const std::string& out, bool dropFirstLine) {
-    TPuntoBase record;
+    // The work record: every line has its own name, and a short line keeps the
+    // previous line's coordinates for those it lacks.
+    double x = 0, y = 0, z = 0;
     char bytes[kPuntoBaseBytes];
     return Convert(in, out, dropFirstLine,
                    [&](std::string_view name, LineFields& fields, BufferedOutput& output) {
-                       record.Nombre.assign(name.substr(0, kTextoBINBytes));
-                       // A short line keeps the previous line's values for what it lacks.
-                       fields.NextNumber(record.X) && fields.NextNumber(record.Y) && fields.NextNumber(record.Z);
-                       EncodePuntoBase(record, bytes);
+                       fields.NextNumber(x) && fields.NextNumber(y) && fields.NextNumber(z);
+                       EncodePuntoBase(name, x, y, z, bytes);
                        output.Write(std::string_view(bytes, sizeof bytes));
                    });
 }

@@ -11,10 +11,15 @@
 //
 // Records follow each other from the first byte, numbered from 1; no header.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
+#include "common/little_endian.h"
 #include "common/records.h"
+#include "common/small_copy.h"
 
 namespace office_to_field {
 
@@ -26,10 +31,24 @@ struct TSeccionExcavacion {
     double Valor3 = 0;
 };
 
-// Writes the record into `bytes` (kPuntoBaseBytes). The name is its first ten bytes,
-// padded with blanks.
-void EncodePuntoBase(const TPuntoBase& record, char* bytes);
+// Writes a point or base record into `bytes` (kPuntoBaseBytes). The name is its
+// first ten bytes, padded with blanks. Inline: the text-list converter writes one
+// per line.
+inline void EncodePuntoBase(std::string_view nombre, double x, double y, double z, char* b) {
+    std::memset(b, ' ', kTextoBINBytes);
+    CopySmall(b, nombre.data(), std::min(nombre.size(), kTextoBINBytes));
+    LittleEndian::PutDouble(b + 10, x);
+    LittleEndian::PutDouble(b + 18, y);
+    LittleEndian::PutDouble(b + 26, z);
+}
+
+inline void EncodePuntoBase(const TPuntoBase& r, char* b) { EncodePuntoBase(r.Nombre, r.X, r.Y, r.Z, b); }
+
 // Writes the record into `bytes` (kSeccionExcavacionBytes).
-void EncodeSeccionExcavacion(const TSeccionExcavacion& record, char* bytes);
+inline void EncodeSeccionExcavacion(const TSeccionExcavacion& r, char* b) {
+    LittleEndian::PutInt32(b, r.Numero);
+    LittleEndian::PutDouble(b + 4, r.Valor2);
+    LittleEndian::PutDouble(b + 12, r.Valor3);
+}
 
 }  // namespace office_to_field
