@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/splitters.h"
 #include "design_readers/clip_text.h"
+#include "field_writers/rechazo.h"
 
 namespace EntryClipWindows {
 
@@ -46,7 +47,7 @@ void LeerPlantaPLT(const std::string& entrada, std::vector<TPlanta>& Planta) {
         if (line == "*PLT1" && input.Next(line)) ++number;
         break;
     }
-    if (!header) throw ConversionError("El fichero no es de tipo CLIP");
+    if (!header) throw Rechazo("El fichero no es de tipo CLIP");
 
     std::vector<std::array<double, 6>> points;
     TFields campos;

@@ -17,7 +17,7 @@ namespace EntryClipWindows {
 
 // Appends the elements of the file to Planta (numbered from 1 in the array's order
 // after what it holds). Throws ConversionError "El fichero no es de tipo CLIP" when
-// the header is wrong or missing, and naming the line of a number out of range.
+// the header is wrong or missing (a Rechazo: the window refuses the file), and naming the line of a number out of range.
 void LeerPlantaPLT(const std::string& entrada, std::vector<TPlanta>& Planta);
 
 }  // namespace EntryClipWindows

@@ -36,6 +36,7 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::DXF_KTW, DXF_KTW);
     table.Set(AbConverter::DXF_Bin, DXF_Bin);
     table.Set(AbConverter::Istram_Planta, Istram_Planta);
+    table.Set(AbConverter::ClipWin_Planta, ClipWin_Planta);
     table.Set(AbConverter::Istram_Alzado, Istram_Alzado);
     table.Set(AbConverter::InRoads_Planta, InRoads_Planta);
     table.Set(AbConverter::InRoads_Alzado, InRoads_Alzado);

@@ -18,6 +18,8 @@ design_readers::Ficheros FicherosDe(const Context& ctx, const AbRequest& request
 bool Estandar_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Estandar_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Istram_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+// Clip planta: "*PLT" files; RTF listings are not read yet.
+bool ClipWin_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Istram_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
