@@ -5,6 +5,7 @@
 #include "office_to_field/ab_readers.h"
 #include "office_to_field/ascii_ktw.h"
 #include "office_to_field/dxf_points.h"
+#include "office_to_field/ab_program_converters.h"
 
 namespace office_to_field {
 
@@ -40,6 +41,12 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Istram_Alzado, Istram_Alzado);
     table.Set(AbConverter::InRoads_Planta, InRoads_Planta);
     table.Set(AbConverter::InRoads_Alzado, InRoads_Alzado);
+    table.Set(AbConverter::Cartomap_Planta, Cartomap_Planta);
+    table.Set(AbConverter::Cartomap_Alzado, Cartomap_Alzado);
+    table.Set(AbConverter::TCP_Planta, TCP_Planta);
+    table.Set(AbConverter::TCP_Alzado, TCP_Alzado);
+    table.Set(AbConverter::Trazado_Planta, Trazado_Planta);
+    table.Set(AbConverter::Trazado_Alzado, Trazado_Alzado);
 }
 
 }  // namespace office_to_field

@@ -1,0 +1,156 @@
+#include "design_readers/tcp.h"
+
+#include <cmath>
+
+#include "common/gm_azimuths.h"
+#include "common/line_input.h"
+#include "design_readers/text_rows.h"
+#include "field_writers/rechazo.h"
+
+namespace design_readers {
+namespace {
+
+// Calls fila for every data line: not empty, not a "*" comment, at least
+// `minimo` fields, the first `numericos` of them numbers.
+template <class Fila>
+void DatosTCP(const std::string& entrada, std::int32_t minimo, std::int32_t maximo, std::int32_t numericos,
+              Fila fila) {
+    LineInput input(entrada);
+    TFields campos;
+    std::string_view linea;
+    std::int64_t numero = 0;
+    while (input.Next(linea)) {
+        ++numero;
+        if (LineaVacia(linea)) continue;
+        const std::int32_t n = Partir(linea, campos, maximo);
+        if (n < minimo || campos[1].Texto == "*" || !CamposNumericos(campos, n, 1, numericos)) continue;
+        fila(campos, numero);
+    }
+}
+
+struct Vertice {
+    double PK = 0, Z = 0, K = 0, L = 0;  // L: the whole curve length
+    std::int64_t linea = 0;
+};
+
+}  // namespace
+
+void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
+    std::vector<Vertice> v(1);
+    DatosTCP(entrada, 5, 5, 4, [&](const TFields& c, std::int64_t numero) {
+        v.push_back({Numero(c[1].Texto, numero), Numero(c[2].Texto, numero), Numero(c[3].Texto, numero),
+                     2 * Numero(c[4].Texto, numero), numero});
+    });
+    const std::size_t n = v.size() - 1;
+    double finPK = 0, finZ = 0, gAnterior = 0;
+    std::int32_t insertados = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        const Vertice& a = v[i];
+        const Vertice& b = v[i + 1];
+        if (b.PK == a.PK) throw Rechazo(Linea(b.linea) + ": el vértice repite el P.K. del anterior.");
+        const double g = (b.Z - a.Z) / (b.PK - a.PK);
+        TAlzado e;
+        e.N = static_cast<std::int32_t>(i) + insertados;
+        if (a.K == 0) {
+            e.PK = a.PK;
+            e.Z = a.Z;
+            e.Pendiente = g;
+            if (b.K == 0) {  // to the next vertex
+                e.Longitud = b.PK - a.PK;
+                finPK = b.PK;
+                finZ = b.Z;
+            } else {  // to the start of the next curve
+                e.Longitud = b.PK - a.PK - b.L / 2;
+                finPK = a.PK + e.Longitud;
+                finZ = a.Z + g * e.Longitud;
+            }
+            Alzado.push_back(e);
+        } else {
+            if (a.L == 0) throw Rechazo(Linea(a.linea) + ": el acuerdo vertical tiene longitud nula.");
+            double entrante = gAnterior;
+            double objetivo = b.PK - b.L / 2;
+            if (b.K == 0) {
+                if (a.PK == finPK) {
+                    throw Rechazo(Linea(a.linea) + ": no se conoce la pendiente de entrada al acuerdo.");
+                }
+                entrante = (a.Z - finZ) / (a.PK - finPK);
+                objetivo = b.PK;
+            }
+            e.PK = a.PK - a.L / 2;
+            e.Longitud = a.L;
+            e.Pendiente = entrante;
+            e.Z = a.Z - a.L / 2 * entrante;
+            e.Kv = entrante - g > 0 ? -std::fabs(a.K) : std::fabs(a.K);
+            finPK = e.PK + a.L;
+            finZ = a.Z + a.L / 2 * g;
+            Alzado.push_back(e);
+            if (std::fabs(finPK - objetivo) > 0.001) {
+                TAlzado r;
+                r.N = e.N + 1;
+                r.PK = finPK;
+                r.Z = finZ;
+                r.Pendiente = g;
+                r.Longitud = objetivo - finPK;
+                finPK += r.Longitud;
+                finZ += g * r.Longitud;
+                ++insertados;
+                Alzado.push_back(r);
+            }
+        }
+        gAnterior = g;
+    }
+}
+
+void LeerPlantaTCP(const std::string& entrada, std::int16_t formatoCampo, std::vector<TPlanta>& Planta) {
+    struct Fila {
+        TPlanta e;
+        std::int64_t linea = 0;
+    };
+    Fila previa, actual;
+    double radioAntes = 0;  // the radius of the line before the previous one, as read
+    std::int32_t lineas = 0;
+    DatosTCP(entrada, 6, 6, 6, [&](const TFields& c, std::int64_t numero) {
+        actual.linea = numero;
+        actual.e = TPlanta{};
+        actual.e.PK = Numero(c[1].Texto, numero);
+        actual.e.X = Numero(c[2].Texto, numero);
+        actual.e.Y = Numero(c[3].Texto, numero);
+        actual.e.Acimut = Numero(c[4].Texto, numero);
+        actual.e.Parametro = std::fabs(Numero(c[5].Texto, numero));
+        actual.e.Radio = Numero(c[6].Texto, numero);
+        ++lineas;
+        if (lineas >= 2) {
+            TPlanta e = previa.e;
+            e.N = lineas - 1;
+            e.Longitud = actual.e.PK - previa.e.PK;
+            if (e.Longitud == 0) throw Rechazo(Linea(numero) + ": el elemento tiene longitud nula.");
+            if (e.Parametro != 0) {
+                e.Radio = GM::Radio_Clotoide(previa.e.Acimut, actual.e.Acimut, radioAntes, previa.e.Radio, e.Parametro);
+            }
+            Planta.push_back(e);
+            radioAntes = previa.e.Radio;
+        }
+        previa = actual;
+    });
+    if (lineas >= 1 && formatoCampo == 2) {
+        TPlanta fin = previa.e;
+        fin.N = lineas;
+        fin.Radio = 0;
+        fin.Parametro = 0;
+        fin.Longitud = 0.01;
+        Planta.push_back(fin);
+    }
+}
+
+bool TCP_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado) {
+    return Leer_Alzado(ctx, window, ficheros, LeerAlzadoTCP, Alzado);
+}
+
+bool TCP_Planta(Context& ctx, const Ficheros& ficheros) {
+    const std::int16_t formato = ctx.state.FormatoCampo;
+    return Leer_Planta(ctx, ficheros, [formato](const std::string& entrada, std::vector<TPlanta>& Planta) {
+        LeerPlantaTCP(entrada, formato, Planta);
+    });
+}
+
+}  // namespace design_readers

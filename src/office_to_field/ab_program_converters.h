@@ -1,0 +1,18 @@
+#pragma once
+// The window's converters for the planta and alzado readers of Cartomap, TCP and
+// Trazado: the request's files handed to the reader in the shape it takes.
+
+#include "app/context.h"
+#include "design_readers/window_services.h"
+#include "office_to_field/ab_converters.h"
+
+namespace office_to_field {
+
+bool Cartomap_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Cartomap_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool TCP_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool TCP_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Trazado_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Trazado_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+
+}  // namespace office_to_field
