@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "common/records.h"
+#include "field_writers/rechazo.h"
+#include "support/files.h"
 
 namespace testing_support {
 
@@ -38,6 +41,34 @@ inline void ExpectAlzado(const std::vector<TAlzado>& got, const std::vector<TAlz
         EXPECT_NEAR(g.Pendiente, w.Pendiente, 1e-9);
         EXPECT_NEAR(g.Kv, w.Kv, 1e-9);
         EXPECT_NEAR(g.Longitud, w.Longitud, 1e-9);
+    }
+}
+
+// The elements a parsing reads from a file (element 0 empty).
+template <class Elemento, class Leer>
+std::vector<Elemento> Leido(Leer leer, const std::string& path) {
+    std::vector<Elemento> v(1);
+    leer(path, v);
+    return v;
+}
+
+struct CasoRechazo {
+    const char* texto;   // the file
+    const char* motivo;  // what the refusal says
+};
+
+// Every file is refused with its reason.
+template <class Elemento, class Leer>
+void ExpectRechazos(Leer leer, const std::vector<CasoRechazo>& casos) {
+    TempDir dir;
+    for (const auto& caso : casos) {
+        WriteBytes(dir.File("f.txt"), caso.texto);
+        try {
+            Leido<Elemento>(leer, dir.File("f.txt"));
+            ADD_FAILURE() << caso.texto;
+        } catch (const Rechazo& r) {
+            EXPECT_STREQ(r.what(), caso.motivo);
+        }
     }
 }
 

@@ -20,9 +20,7 @@ using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 std::vector<TAlzado> Alzado(const std::string& path) {
-    std::vector<TAlzado> a(1);
-    design_readers::LeerAlzadoCartomap(path, a);
-    return a;
+    return testing_support::Leido<TAlzado>(design_readers::LeerAlzadoCartomap, path);
 }
 
 TEST(CartomapAlzado, TheBestOfThreeCandidatesTheLowerNumberedOnATie) {

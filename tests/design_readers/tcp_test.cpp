@@ -16,9 +16,7 @@ using testing_support::TempDir;
 using testing_support::WriteBytes;
 
 std::vector<TAlzado> Alzado(const std::string& path) {
-    std::vector<TAlzado> a(1);
-    design_readers::LeerAlzadoTCP(path, a);
-    return a;
+    return testing_support::Leido<TAlzado>(design_readers::LeerAlzadoTCP, path);
 }
 
 TEST(TCPAlzado, CasesBAndCWithAnInsertedGradeThenCaseA) {
@@ -53,24 +51,11 @@ TEST(TCPAlzado, CaseDCurvesThatMeetGetNoGradeBetween) {
 }
 
 TEST(TCPAlzado, DivisionsByZeroAreRefusedByTheirLine) {
-    TempDir dir;
-    const struct {
-        const char* texto;
-        const char* motivo;
-    } casos[] = {
-        {"0 100 0 0 0\n*\n100 101 0 0 0\n100 102 0 0 0\n", "Línea 4: el vértice repite el P.K. del anterior."},
-        {"0 100 2000 50 0\n200 104 0 0 0\n", "Línea 1: no se conoce la pendiente de entrada al acuerdo."},
-        {"0 100 0 0 0\n100 101 2000 0 0\n200 100 0 0 0\n", "Línea 2: el acuerdo vertical tiene longitud nula."},
-    };
-    for (const auto& caso : casos) {
-        WriteBytes(dir.File("a.txt"), caso.texto);
-        try {
-            Alzado(dir.File("a.txt"));
-            ADD_FAILURE() << caso.texto;
-        } catch (const Rechazo& r) {
-            EXPECT_STREQ(r.what(), caso.motivo);
-        }
-    }
+    testing_support::ExpectRechazos<TAlzado>(
+        design_readers::LeerAlzadoTCP,
+        {{"0 100 0 0 0\n*\n100 101 0 0 0\n100 102 0 0 0\n", "Línea 4: el vértice repite el P.K. del anterior."},
+         {"0 100 2000 50 0\n200 104 0 0 0\n", "Línea 1: no se conoce la pendiente de entrada al acuerdo."},
+         {"0 100 0 0 0\n100 101 2000 0 0\n200 100 0 0 0\n", "Línea 2: el acuerdo vertical tiene longitud nula."}});
 }
 
 TEST(TCPPlanta, ElementsFromStartLinesAndTheEndRecordOnlyInFormat2) {

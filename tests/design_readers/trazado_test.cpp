@@ -42,9 +42,7 @@ TEST(TrazadoPlanta, ClothoidsFirstLastAndInAnSCurve) {
 }
 
 std::vector<TAlzado> Alzado(const std::string& path) {
-    std::vector<TAlzado> a(1);
-    design_readers::LeerAlzadoTrazado(path, a);
-    return a;
+    return testing_support::Leido<TAlzado>(design_readers::LeerAlzadoTrazado, path);
 }
 
 TEST(TrazadoAlzado, GradesFillTheGapsAndTheLastHeaderEndsTheAxis) {
@@ -72,26 +70,13 @@ TEST(TrazadoAlzado, GradesFillTheGapsAndTheLastHeaderEndsTheAxis) {
 }
 
 TEST(TrazadoAlzado, ACutGroupNoGroupOrNoEndChainageIsRefused) {
-    TempDir dir;
-    const struct {
-        const char* texto;
-        const char* motivo;
-    } casos[] = {
-        {"P.K. I 0 100 C\nTANGENTE 1 100 102 2\nKV 2 x x -5000\n",
-         "Línea 2: el grupo «TANGENTE» acaba con el fichero antes de sus tres líneas."},
-        {"P.K. I 0 100 C\nP.K. F 500 100 C\n", "No contiene ningún acuerdo vertical (grupo «TANGENTE»)."},
-        {"P.K. I 0 100 C\nTANGENTE 1 100 102 2\nKV 2 x x -5000\nFIN 3 200 103 0\n",
-         "Falta la línea «P.K.» del final del eje tras el último acuerdo."},
-    };
-    for (const auto& caso : casos) {
-        WriteBytes(dir.File("a.txt"), caso.texto);
-        try {
-            Alzado(dir.File("a.txt"));
-            ADD_FAILURE() << caso.texto;
-        } catch (const Rechazo& r) {
-            EXPECT_STREQ(r.what(), caso.motivo);
-        }
-    }
+    testing_support::ExpectRechazos<TAlzado>(
+        design_readers::LeerAlzadoTrazado,
+        {{"P.K. I 0 100 C\nTANGENTE 1 100 102 2\nKV 2 x x -5000\n",
+          "Línea 2: el grupo «TANGENTE» acaba con el fichero antes de sus tres líneas."},
+         {"P.K. I 0 100 C\nP.K. F 500 100 C\n", "No contiene ningún acuerdo vertical (grupo «TANGENTE»)."},
+         {"P.K. I 0 100 C\nTANGENTE 1 100 102 2\nKV 2 x x -5000\nFIN 3 200 103 0\n",
+          "Falta la línea «P.K.» del final del eje tras el último acuerdo."}});
 }
 
 }  // namespace
