@@ -59,7 +59,7 @@ TEST(CartomapAlzado, HeadersBeforeAndBetweenDataTrailingBlanksAndTheEndGrade) {
                "200 0 101.5 0 -1\r\n"        // blanks separate like TABs
                "\r\n \t\r\n");
     // 2: (0.02, -2000) lands on 101.5; its grade is element 1's end grade.
-    testing_support::ExpectAlzado(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 100},
+    testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 100},
                                                               {2, 100, 102, 0.02, -2000, 100},
                                                               {3, 200, 101.5, -0.01, 0, 0.01}});
 }
@@ -98,12 +98,12 @@ TEST(CartomapPlanta, V3AndV4AzimuthsKindsAndTheEndPointFromTheLastDataLine) {
     const std::vector<TPlanta> v3 = {{1, 0, 1000, 2000, 50, 0, 0, 100},      {2, 100, 1070, 2070, 50, 0, 0, 50},
                                      {3, 150, 1105, 2105, 60, 0, 0, 40},     {4, 190, 1130, 2135, 70, 0.001, 90, 30},
                                      {5, 220, 1150, 2155, 75, 300, 0, 80},   {6, 300, 1200, 2210, 80, 0, 0, 0.01}};
-    testing_support::ExpectPlanta(Planta(dir.File("p.txt"), false), v3);
+    testing_support::ExpectElementos(Planta(dir.File("p.txt"), false), v3);
     // V4: a straight followed by a straight takes the azimuth of the line after it.
     std::vector<TPlanta> v4 = v3;
     v4[0].Acimut = 50;
     v4[1].Acimut = 60;
-    testing_support::ExpectPlanta(Planta(dir.File("p.txt"), true), v4);
+    testing_support::ExpectElementos(Planta(dir.File("p.txt"), true), v4);
 }
 
 TEST(CartomapPlanta, RefusedThroughTheReaderShapeWithTheProgramsWords) {

@@ -33,7 +33,7 @@ TEST(TCPAlzado, CasesBAndCWithAnInsertedGradeThenCaseA) {
     // B: g = 4/200, up to the curve start 150 (z 103). C: incoming (104-103)/50 = 0.02
     // against g = -0.01 falls: Kv -3000; the curve ends at 250, z 104 - 0.5 = 103.5,
     // 150 m short of 400: a grade is inserted and the last element becomes N 4.
-    testing_support::ExpectAlzado(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 150},
+    testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 150},
                                                               {2, 150, 103, 0.02, -3000, 100},
                                                               {3, 250, 103.5, -0.01, 0, 150},
                                                               {4, 400, 102, -0.005, 0, 200}});
@@ -44,7 +44,7 @@ TEST(TCPAlzado, CaseDCurvesThatMeetGetNoGradeBetween) {
     WriteBytes(dir.File("a.txt"), "0 100 0 0 0\n100 101 1500 50 0\n200 101 1500 50 0\n300 100 0 0 0\n");
     // D: incoming g_prev 0.01 over g 0 falls; the curve 50..150 meets the next one
     // (200 - 50). C: incoming (101 - 101) / 50 = 0 over -0.01 falls; end 250 -> grade to 300.
-    testing_support::ExpectAlzado(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.01, 0, 50},
+    testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.01, 0, 50},
                                                               {2, 50, 100.5, 0.01, -1500, 100},
                                                               {3, 150, 101, 0, -1500, 100},
                                                               {4, 250, 100.5, -0.01, 0, 50}});
@@ -74,11 +74,11 @@ TEST(TCPPlanta, ElementsFromStartLinesAndTheEndRecordOnlyInFormat2) {
                                      {3, 130, 1090, 2095, 55, 300, 0, 80}};
     std::vector<TPlanta> p(1);
     design_readers::LeerPlantaTCP(dir.File("p.txt"), 0, p);
-    testing_support::ExpectPlanta(p, esperado);
+    testing_support::ExpectElementos(p, esperado);
     esperado.push_back({4, 210, 1150, 2140, 80, 0, 0, 0.01});
     p.assign(1, TPlanta{});
     design_readers::LeerPlantaTCP(dir.File("p.txt"), 2, p);
-    testing_support::ExpectPlanta(p, esperado);
+    testing_support::ExpectElementos(p, esperado);
 
     WriteBytes(dir.File("p.txt"), "0 1000 2000 50 0 0\n0 1000 2000 50 0 0\n");
     p.assign(1, TPlanta{});

@@ -33,7 +33,7 @@ TEST(TrazadoPlanta, ClothoidsFirstLastAndInAnSCurve) {
     // 4: the S-curve, from zero curvature to -250.5 -> -0.001. 6: last, keeps -250.5.
     std::vector<TPlanta> p(1);
     design_readers::LeerPlantaTrazado(dir.File("p.txt"), p);
-    testing_support::ExpectPlanta(p, {{1, 0, 1000, 2000, 50, 0.001, 90, 30},
+    testing_support::ExpectElementos(p, {{1, 0, 1000, 2000, 50, 0.001, 90, 30},
                                       {2, 30, 1010, 2020, 55, 250.5, 0, 80},
                                       {3, 110, 1050, 2080, 80, 250.5, 90, 30},
                                       {4, 140, 1080, 2100, 85, -0.001, 90, 30},
@@ -61,7 +61,7 @@ TEST(TrazadoAlzado, GradesFillTheGapsAndTheLastHeaderEndsTheAxis) {
                "KV 2 x x -3000\r\n"
                "FIN 3 450 106 -1\r\n"
                "P.K. FINAL 500,000 105,500 X");  // the last line, without a line end
-    testing_support::ExpectAlzado(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 100},
+    testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 100},
                                                               {2, 100, 102, 0.02, -5000, 100},
                                                               {3, 200, 103, 0, 4000, 100},
                                                               {4, 300, 104, 0.02, 0, 50},
