@@ -6,6 +6,7 @@
 #include "app/calc_coordenadas.h"
 #include "app/help_windows.h"
 #include "app/tarsel_pc.h"
+#include "design_readers/form_seccion_tipo.h"
 #include "office_to_field/ab_form.h"
 #include "office_to_field/form_dirlist.h"
 
@@ -30,7 +31,8 @@ void Register(Context& ctx, const std::string& name) {
 std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
                                       "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions",
-                                      "Form_Observaciones", "fil_form", "Comments", "Form_DirList"};
+                                      "Form_Observaciones", "fil_form", "Comments", "Form_DirList",
+                                      "Form_Seccion_Tipo", "frmClipOptions"};
     return names;
 }
 
@@ -49,6 +51,8 @@ void RegisterForms(Context& ctx) {
     Register<fil_form>(ctx, "fil_form");
     Register<Comments>(ctx, "Comments");
     Register<Form_DirList>(ctx, "Form_DirList");
+    Register<design_readers::Form_Seccion_Tipo>(ctx, "Form_Seccion_Tipo");
+    Register<design_readers::frmClipOptions>(ctx, "frmClipOptions");
 }
 
 void Start(Context& ctx) {

@@ -100,6 +100,12 @@ struct State {
     double ConstanteX = 0;
     double ConstanteY = 0;
 
+    // The layer of a typical section, as the last layer dialog chose it (True = -1).
+    // Kept for the whole program run: a section reader that shows no dialog uses it.
+    std::int16_t OpcionTaludes = 0;
+    std::int16_t OpcionSubRasante = 0;
+    std::int16_t OpcionRasante = 0;
+
     // Office-to-field runs: the statistics shown in the summary of the last run.
     TInfoProyecto InfoProyecto;
 };

@@ -1,0 +1,64 @@
+#include "field_writers/peraltes.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "common/buffered_output.h"
+#include "common/little_endian.h"
+#include "field_writers/info_proyect.h"
+
+namespace field_writers {
+namespace {
+
+void PutDouble(std::string& out, double v) {
+    char b[8];
+    LittleEndian::PutDouble(b, v);
+    out.append(b, 8);
+}
+
+}  // namespace
+
+void Write_Peraltes(const std::string& FicheroSalida, double offset, const std::vector<TPeralte>& Peraltes,
+                    TInfoProyecto& Info) {
+    BufferedOutput out(FicheroSalida);
+    std::string bytes;
+    char tag[4];
+    LittleEndian::PutInt32(tag, kEtiquetaPeraltes);
+    bytes.append(tag, 4);
+    PutDouble(bytes, offset);
+    out.Write(bytes);
+    for (std::size_t i = 1; i < Peraltes.size(); ++i) {
+        bytes.clear();
+        const TPeralte& p = Peraltes[i];
+        Info_Proyect::Info_Peraltes(static_cast<std::int64_t>(i), p.PK, Info);
+        PutDouble(bytes, p.PK);
+        PutDouble(bytes, p.Izquierda);
+        PutDouble(bytes, p.Derecha);
+        out.Write(bytes);
+    }
+    out.Commit();
+}
+
+double Tamano_Fichero(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : static_cast<double>(size);
+}
+
+bool Comprueba_Sobrescribir(platform::Desktop& desktop, const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return false;
+    const auto noSePuede = [&] {
+        desktop.MsgBox("El fichero " + path + " no se puede reemplazar.", platform::mb::Exclamation, "Atencion");
+        return true;
+    };
+    if (!std::ifstream(path, std::ios::binary).is_open()) return noSePuede();
+    const int answer = desktop.MsgBox("El fichero" + path + "\rya existe,  ¿Desea reemplazarlo?", platform::mb::YesNo,
+                                      "Atencion");
+    if (answer != platform::answer::Yes) return true;
+    if (!std::filesystem::remove(path, error) || error) return noSePuede();
+    return false;
+}
+
+}  // namespace field_writers
