@@ -11,12 +11,16 @@ namespace {
 constexpr const char* kTituloPlanta = "Transformación fichero de Planta";
 constexpr const char* kTituloAlzado = "Transformación fichero de Alzado";
 
+}  // namespace
+
 bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const std::string& motivo) {
     ctx.desktop.MsgBox("El fichero " + ficheros.nombreEntrada + " no se ha transformado.\r\r" + motivo,
                        platform::mb::Exclamation, titulo);
     ctx.state.ErrorFichero = 1;
     return false;
 }
+
+namespace {
 
 // Reads, refuses an input without elements, then writes every element through one
 // writer and commits. False after a refusal (already said).

@@ -34,6 +34,10 @@ struct Ficheros {
 template <class Elemento>
 using Parser = std::function<void(const std::string& entrada, std::vector<Elemento>& elementos)>;
 
+// Refuses the input: a box titled `titulo` names the file and says why,
+// ErrorFichero becomes 1. Returns false.
+bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const std::string& motivo);
+
 // The planta shape.
 bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer);
 

@@ -64,6 +64,15 @@ std::array<std::string, 4> Nombres_Ficheros_Seccion(const std::string& salida) {
     return {salida, carpeta + "T" + nombre, carpeta + "S" + nombre, carpeta + "R" + nombre};
 }
 
+std::string NombreCapa(const std::string& salida, const std::string& bloques, char capa) {
+    const auto escribe = [&](char c) { return bloques.find(c) != std::string::npos; };
+    const bool tiene = capa == 'T' ? escribe('T') || escribe('C') : escribe(capa);
+    if (!tiene) return {};
+    if (bloques.size() == 1) return salida;
+    const auto nombres = Nombres_Ficheros_Seccion(salida);
+    return capa == 'T' ? nombres[1] : capa == 'S' ? nombres[2] : nombres[3];
+}
+
 std::string NombreIndice(const std::string& salida) {
     return salida.substr(0, salida.size() >= 3 ? salida.size() - 3 : 0) + "STD";
 }
@@ -76,12 +85,10 @@ SeccionWriter::SeccionWriter(platform::Desktop& desktop, std::string salida, std
         sct_ = std::make_unique<BufferedOutput>(salida);
         std_ = std::make_unique<BufferedOutput>(indice);
     } else if (formato_ == 3) {
-        const auto nombres = Nombres_Ficheros_Seccion(salida);
-        const bool uno = bloques.size() == 1;
-        const auto escribe = [&](char c) { return bloques.find(c) != std::string::npos; };
-        if (escribe('T') || escribe('C')) capas_.push_back(std::make_unique<Capa>(Capa{'T', uno ? salida : nombres[1], {}}));
-        if (escribe('S')) capas_.push_back(std::make_unique<Capa>(Capa{'S', uno ? salida : nombres[2], {}}));
-        if (escribe('R')) capas_.push_back(std::make_unique<Capa>(Capa{'R', uno ? salida : nombres[3], {}}));
+        for (char capa : {'T', 'S', 'R'}) {
+            std::string path = NombreCapa(salida, bloques, capa);
+            if (!path.empty()) capas_.push_back(std::make_unique<Capa>(Capa{capa, std::move(path), {}}));
+        }
     }
 }
 

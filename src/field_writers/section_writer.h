@@ -45,6 +45,11 @@ struct TSeccion {
 // folder + "R" + name (elements 1 to 3; element 0 is the output itself).
 std::array<std::string, 4> Nombres_Ficheros_Seccion(const std::string& salida);
 
+// The Corvana file of layer 'T', 'S' or 'R' in a run that writes the blocks
+// `bloques`: salida itself when the run writes one block, else its layer file; ""
+// when the run writes no block of that layer (C belongs to layer T).
+std::string NombreCapa(const std::string& salida, const std::string& bloques, char capa);
+
 // The index file of a Tarsel section file: its name less the last three characters, + "STD".
 std::string NombreIndice(const std::string& salida);
 

@@ -1,0 +1,51 @@
+#pragma once
+// What every typical-section reader does around its parsing: ask the layer in
+// Tarsel v3.00 runs, read the vertical alignment of a Corvana run, clear the
+// section statistics, write each section through one SeccionWriter, refuse an input
+// that gives no section, commit, and show the summary with the files by the layer
+// they hold.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/context.h"
+#include "common/records.h"
+#include "design_readers/reader_shape.h"
+#include "design_readers/window_services.h"
+#include "field_writers/section_writer.h"
+
+namespace design_readers {
+
+// The files of a section request.
+struct FicherosSeccion : Ficheros {
+    std::string indice;        // the .STD index of a Tarsel run; "" to name it from salida
+    std::string alzado;        // the vertical alignment of a Corvana run, as chosen
+    std::string nombreAlzado;  // its name as the boxes show it
+};
+
+// The title of a refusal box of a section reader.
+inline constexpr const char* kTituloSeccion = "Sección tipo";
+
+// Hands each section to the writer; `escribir(Pk, seccion)` is called once per
+// section, in order.
+using EscribirSeccion = std::function<void(double Pk, field_writers::TSeccion& seccion)>;
+
+// The parsing of a section reader: reads the input and calls escribir for every
+// section it gives.
+using ParserSeccion = std::function<void(const std::string& entrada, const EscribirSeccion& escribir)>;
+
+// How a single-layer reader asks its layer: not at all (block R), or in
+// Form_Seccion_Tipo when the field format is Tarsel v3.00 (2).
+enum class CapaSeccion { Rasante, Dialogo };
+
+// The shape. `bloques` is filled with the block the reader's points go to (R, or
+// the layer chosen); the parser puts its points there. True after a completed run
+// (summary shown); false when the user cancelled the layer dialog, the vertical
+// alignment was refused or the input gave no section (said in a box, ErrorFichero
+// 1). Other failures propagate, and no old output is touched.
+bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
+                  char& bloque, const ParserSeccion& leer);
+
+}  // namespace design_readers
