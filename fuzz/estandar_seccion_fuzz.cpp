@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "app/context.h"
@@ -16,20 +15,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
-
-namespace {
-
-class Window : public design_readers::WindowServices {
-public:
-    bool SeccionTipo() const override { return true; }
-    std::string Programa() const override { return "Estandar"; }
-    void Progreso(const std::string&) override {}
-    std::string TextoRTF(const std::string&) override { return {}; }
-    std::optional<std::string> GuardarComo(const std::string&, const std::string&) override { return {}; }
-    std::string Capa() const override { return {}; }
-};
-
-}  // namespace
+#include "support/window_stub.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
@@ -48,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         botones[opcion]->UserClick();
         form.Command_Aceptar.UserClick();
     });
-    Window window;
+    fuzz::WindowStub window;
+    window.seccionTipo = true;
     design_readers::FicherosSeccion ficheros;
     ficheros.entrada = fuzz::WriteScratch("secciones.txt", choices.Rest());
     ficheros.salida = fuzz::ScratchFolder() + "EJE.SCT";
