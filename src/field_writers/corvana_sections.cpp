@@ -1,6 +1,7 @@
 #include "field_writers/corvana_sections.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
@@ -167,35 +168,25 @@ void Calculate_Gradient_GPS(std::vector<std::string>& lineas, std::int32_t N, do
 }
 
 void Write_Seccion_Corvana(platform::Desktop& desktop, const std::vector<std::string>& lineas, BufferedOutput& out) {
-    std::vector<LineaCorvana> partidas;
-    partidas.reserve(lineas.size());
     std::int32_t maximo = 0;
-    for (const std::string& linea : lineas) {
-        partidas.push_back(Partir(linea));
-        maximo = std::max(maximo, partidas.back().tramos);
-    }
+    for (const std::string& linea : lineas) maximo = std::max(maximo, Partir(linea).tramos);
     if (maximo > kTramosMaximos) {
         desktop.MsgBox(
             "El número de tramos de la sección, supera el límite del programa Tarsel GPS, fijado en 15 tramos a la "
             "derecha y 15 tramos a la izquierda del eje",
             platform::mb::Critical | platform::mb::OKOnly, "Atención");
     }
-    const std::size_t secciones = partidas.size() / 2;
-    const auto iguales = [&](std::size_t a, std::size_t b) {
-        return MismosTramos(partidas[2 * a], partidas[2 * b]) && MismosTramos(partidas[2 * a + 1], partidas[2 * b + 1]);
+    const std::size_t secciones = lineas.size() / 2;
+    // Sections s and s + 1, cut at ";" once each: the pair slides along the file.
+    std::array<LineaCorvana, 2> actual;
+    std::array<LineaCorvana, 2> siguiente;
+    const auto partir = [&](std::size_t s, std::array<LineaCorvana, 2>& par) {
+        par[0] = Partir(lineas[2 * s]);
+        par[1] = Partir(lineas[2 * s + 1]);
     };
-    // Each section at most once: the first, both sections around every change, the last two.
-    std::vector<bool> escribir(secciones, false);
-    if (secciones > 0) escribir[0] = true;
-    for (std::size_t s = 0; s + 1 < secciones; ++s) {
-        if (!iguales(s, s + 1)) escribir[s] = escribir[s + 1] = true;
-    }
-    if (secciones >= 1) escribir[secciones - 1] = true;
-    if (secciones >= 2) escribir[secciones - 2] = true;
     std::string texto;
-    for (std::size_t s = 0; s < secciones; ++s) {
-        if (!escribir[s]) continue;
-        for (const LineaCorvana& l : {partidas[2 * s], partidas[2 * s + 1]}) {
+    const auto escribir = [&](const std::array<LineaCorvana, 2>& par) {
+        for (const LineaCorvana& l : par) {
             texto.clear();
             for (std::size_t k = 0; k + 1 < l.campos.size(); ++k) {
                 texto += l.campos[k];
@@ -211,6 +202,22 @@ void Write_Seccion_Corvana(platform::Desktop& desktop, const std::vector<std::st
             texto += "N= " + std::to_string(maximo);
             out.WriteLine(texto);
         }
+    };
+    // Each section at most once, in order: the first, both sections around every
+    // change, the last two.
+    bool escribirActual = true;
+    if (secciones > 0) partir(0, actual);
+    for (std::size_t s = 0; s < secciones; ++s) {
+        bool escribirSiguiente = s + 2 >= secciones;
+        if (s + 1 < secciones) {
+            partir(s + 1, siguiente);
+            if (!MismosTramos(actual[0], siguiente[0]) || !MismosTramos(actual[1], siguiente[1])) {
+                escribirActual = escribirSiguiente = true;
+            }
+        }
+        if (escribirActual || s + 2 >= secciones) escribir(actual);
+        std::swap(actual, siguiente);
+        escribirActual = escribirSiguiente;
     }
 }
 
