@@ -9,11 +9,21 @@
 #include "design_readers/reader_shape.h"
 #include "design_readers/inroads.h"
 #include "design_readers/istram.h"
+#include "design_readers/estandar_seccion.h"
 
 namespace office_to_field {
 
 design_readers::Ficheros FicherosDe(const Context& ctx, const AbRequest& request) {
     return {request.InPath, request.OutPath, ctx.state.InFile, ctx.state.OutFile, request.Header};
+}
+
+design_readers::FicherosSeccion FicherosSeccionDe(const Context& ctx, const AbRequest& request) {
+    design_readers::FicherosSeccion f;
+    static_cast<design_readers::Ficheros&>(f) = FicherosDe(ctx, request);
+    f.indice = request.StdPath;
+    f.alzado = request.AlzadoPath;
+    f.nombreAlzado = ctx.state.AlzadoFile;
+    return f;
 }
 
 bool Estandar_Planta(Context& ctx, design_readers::WindowServices&, const AbRequest& request) {
@@ -56,6 +66,12 @@ bool InRoads_Planta(Context& ctx, design_readers::WindowServices&, const AbReque
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
     std::vector<TAlzado> alzado;
     design_readers::InRoads_Alzado(ctx, window, FicherosDe(ctx, request), alzado);
+    return true;
+}
+
+// A cancelled layer dialog or a refused input leaves ErrorFichero at 1: no end box.
+bool Estandar_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::Estandar_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
     return true;
 }
 

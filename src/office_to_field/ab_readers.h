@@ -6,6 +6,7 @@
 
 #include "app/context.h"
 #include "design_readers/reader_shape.h"
+#include "design_readers/section_shape.h"
 #include "design_readers/window_services.h"
 #include "office_to_field/ab_converters.h"
 
@@ -15,6 +16,9 @@ namespace office_to_field {
 // shown under the upper-cased ones.
 design_readers::Ficheros FicherosDe(const Context& ctx, const AbRequest& request);
 
+// The files of a typical-section request: those above, the index and the alzado file.
+design_readers::FicherosSeccion FicherosSeccionDe(const Context& ctx, const AbRequest& request);
+
 bool Estandar_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Estandar_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Istram_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
@@ -23,5 +27,6 @@ bool ClipWin_Planta(Context& ctx, design_readers::WindowServices& window, const 
 bool Istram_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Estandar_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 
 }  // namespace office_to_field

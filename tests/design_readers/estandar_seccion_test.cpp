@@ -169,7 +169,9 @@ TEST_F(EstandarSeccionRun, RefusedOrCancelledRunsWriteNothing) {
         EXPECT_FALSE(std::filesystem::exists(dir.File("EJE.STD")));
         const auto boxes = desktop.Boxes();
         ASSERT_EQ(boxes.size(), *row.box ? 1u : 0u);
-        if (*row.box) EXPECT_EQ(boxes[0].text, row.box);
+        if (*row.box) {
+            EXPECT_EQ(boxes[0].text, row.box);
+        }
     }
 }
 
