@@ -16,7 +16,7 @@
 #include "design_readers/estandar_seccion.h"
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
-#include "../fuzz/support/window_stub.h"
+#include "../fuzz/support/fuzz_window.h"
 
 namespace {
 
@@ -57,8 +57,7 @@ void Convert(benchmark::State& state, std::int16_t formato, const char* outName)
     State shared;
     shared.FormatoCampo = formato;
     Context ctx{desktop, store, shared};
-    fuzz::WindowStub window;
-    window.seccionTipo = true;
+    fuzz::Window window("Estandar", true);
     design_readers::FicherosSeccion f;
     f.entrada = InputFile();
     f.salida = Temp(outName);

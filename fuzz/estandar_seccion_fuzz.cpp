@@ -15,7 +15,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
-#include "support/window_stub.h"
+#include "support/fuzz_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         botones[opcion]->UserClick();
         form.Command_Aceptar.UserClick();
     });
-    fuzz::WindowStub window;
-    window.seccionTipo = true;
+    fuzz::Window window("Estandar", true);
     design_readers::FicherosSeccion ficheros;
     ficheros.entrada = fuzz::WriteScratch("secciones.txt", choices.Rest());
     ficheros.salida = fuzz::ScratchFolder() + "EJE.SCT";
