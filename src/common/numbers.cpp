@@ -493,17 +493,18 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     const double product = magnitude * scale;
     // Below 2^52 every double has a fraction resolution of at least one half.
     if (!(product < 4503599627370496.0)) return 0;
-    // Below 2^52 a half is added exactly, so the truncated sum (through the signed
-    // type, whose conversions are single instructions) is the product rounded
-    // half up. The rounding error of the product is below half a unit of it, so
-    // only a product that is exactly a half leaves the decision to that error's
-    // sign (product + error is exactly magnitude * scale: the scale is exact and
-    // fma rounds once); an exact tie goes away from zero.
+    // The truncated sum (through the signed type, whose conversions are single
+    // instructions) is the product rounded half up, except where the sum lands on
+    // a whole number m: then both the product's own rounding and the rounding of
+    // the sum (0.035 x 100 + 0.5 gives exactly 4) may have crossed the half, and
+    // the exact value decides against m - 1/2 (fma rounds once, so its sign is the
+    // exact difference's); an exact tie goes away from zero.
     const double halfUp = product + 0.5;
     const auto rounded = static_cast<std::int64_t>(halfUp);
     auto n = static_cast<std::uint64_t>(rounded);
     if (static_cast<double>(rounded) == halfUp) [[unlikely]] {
-        if (std::fma(magnitude, scale, -product) < 0) --n;
+        const double half = static_cast<double>(rounded) - 0.5;
+        if (std::fma(magnitude, scale, -half) < 0) --n;
     }
     const bool minus = value < 0 && n != 0;
     if (n <= 0xFFFFFFFFu) {

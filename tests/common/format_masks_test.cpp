@@ -26,6 +26,14 @@ TEST(FormatMasks, EmptyMaskGivesTheGeneralForm) {
 
 // The plain masks take a road that does not build the exact decimal expansion;
 // the texts must be those of the exact road all the same.
+TEST(FormatMasks, HalvesAreDecidedByTheStoredValue) {
+    // 0.035 is stored as 0.035000000000000003..., 1.005 as 1.00499999999999989...
+    EXPECT_EQ(Num::Format(0.035, "0.00", '.'), "0.04");
+    EXPECT_EQ(Num::Format(-0.035, "0.00", '.'), "-0.04");
+    EXPECT_EQ(Num::Format(1.005, "0.00", '.'), "1.00");
+    EXPECT_EQ(Num::Format(0.125, "0.00", '.'), "0.13");
+}
+
 TEST(FormatMasks, PlainMasksGiveTheExactExpansionTexts) {
     std::vector<double> values = {0.0005, 0.0015, 1.0005, 2.5, 0.5, 1.5, -0.5, -2.5, 0.125, -0.125, 1.005, 0.00049999,
                                   999.9995, 4503599627.3704995, 1e15, 4.5e15, 1e300, -0.0004, -0.0, 123456.78950,
@@ -38,6 +46,12 @@ TEST(FormatMasks, PlainMasksGiveTheExactExpansionTexts) {
         // Values written with up to 6 decimals, half of them near the rounding points.
         values.push_back(static_cast<double>(ties(random)) / 1000000.0);
         values.push_back((static_cast<double>(ties(random)) + 0.5) / 10000.0);
+    }
+    // Short decimals one place finer than a mask: their doubles lie a hair off the
+    // half, and the fast road must see on which side (0.035 is stored above it).
+    for (int i = 0; i < 200000; ++i) {
+        values.push_back(i / 1000.0);
+        values.push_back(i / 100000.0);
     }
     // Every number of digits: powers of ten and the values just below them.
     for (double ten = 1e-6; ten < 1e16; ten *= 10) {
