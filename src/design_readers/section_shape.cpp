@@ -49,7 +49,7 @@ bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& f
     }
     Info_Proyect::Inicializa_Info(Info_Proyect::kSeccionTipo, s.InfoProyecto);
 
-    const std::string bloques(1, bloque);
+    const std::string bloques = capa == CapaSeccion::Todas ? std::string("TCSR") : std::string(1, bloque);
     field_writers::SeccionWriter writer(ctx.desktop, ficheros.salida, ficheros.indice, s.FormatoCampo, bloques, alzado);
     std::int64_t secciones = 0;
     double pkInicial = 0;

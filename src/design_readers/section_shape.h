@@ -38,7 +38,8 @@ using ParserSeccion = std::function<void(const std::string& entrada, const Escri
 
 // How a single-layer reader asks its layer: not at all (block R), or in
 // Form_Seccion_Tipo when the field format is Tarsel v3.00 (2).
-enum class CapaSeccion { Rasante, Dialogo };
+// A reader whose lines carry every layer writes all four blocks (Todas).
+enum class CapaSeccion { Rasante, Dialogo, Todas };
 
 // The shape. `bloques` is filled with the block the reader's points go to (R, or
 // the layer chosen); the parser puts its points there. True after a completed run

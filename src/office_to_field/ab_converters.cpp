@@ -48,6 +48,7 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Trazado_Planta, Trazado_Planta);
     table.Set(AbConverter::Trazado_Alzado, Trazado_Alzado);
     table.Set(AbConverter::Estandar_Seccion_Tipo, Estandar_Seccion_Tipo);
+    table.Set(AbConverter::ModeloDigital_Seccion_Tipo, ModeloDigital_Seccion_Tipo);
 }
 
 }  // namespace office_to_field

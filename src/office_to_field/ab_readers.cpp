@@ -10,6 +10,7 @@
 #include "design_readers/inroads.h"
 #include "design_readers/istram.h"
 #include "design_readers/estandar_seccion.h"
+#include "design_readers/modelo_digital.h"
 
 namespace office_to_field {
 
@@ -72,6 +73,11 @@ bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const 
 // A cancelled layer dialog or a refused input leaves ErrorFichero at 1: no end box.
 bool Estandar_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
     design_readers::Estandar_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
+    return true;
+}
+
+bool ModeloDigital_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::ModeloDigital_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
     return true;
 }
 

@@ -28,5 +28,6 @@ bool Istram_Alzado(Context& ctx, design_readers::WindowServices& window, const A
 bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Estandar_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool ModeloDigital_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 
 }  // namespace office_to_field

@@ -1,0 +1,45 @@
+// The Modelo Digital typical-section reader through its whole shape: the first input
+// byte chooses the field format (Tarsel, Tarsel v3.00, Corvana over a fixed
+// profile); the rest is the section file.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "app/context.h"
+#include "common/errors.h"
+#include "common/gm_base.h"
+#include "design_readers/modelo_digital.h"
+#include "platform/scripted_desktop.h"
+#include "platform/settings_store.h"
+#include "support/fuzz_support.h"
+#include "support/fuzz_window.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Choices choices(data, size);
+    const std::int16_t formatos[] = {0, 2, 3};
+    platform::ScriptedDesktop desktop;
+    platform::MemorySettingsStore store;
+    State state;
+    state.FormatoCampo = formatos[choices.Pick(3)];
+    Context ctx{desktop, store, state};
+    fuzz::Window window("Modelo Digital", true);
+    design_readers::FicherosSeccion ficheros;
+    ficheros.entrada = fuzz::WriteScratch("secciones.txt", choices.Rest());
+    ficheros.salida = fuzz::ScratchFolder() + "EJE.SCT";
+    ficheros.nombreEntrada = "SECCIONES.TXT";
+    ficheros.nombreSalida = "EJE.SCT";
+    ficheros.alzado = fuzz::WriteScratch("eje.alz", "1 0 100 0.01 0 100000\n2 100000 1100 -0.01 -5000 100\n");
+    ficheros.nombreAlzado = "EJE.ALZ";
+    try {
+        design_readers::ModeloDigital_Seccion_Tipo(ctx, window, ficheros);
+    } catch (const ConversionError&) {
+        // Refused with a message for the user: a correct answer to bad input.
+    } catch (const GM::ArithmeticError&) {
+        // A profile whose elevation cannot be computed: the window names the cause.
+    }
+    for (const char* name : {"EJE.SCT", "EJE.STD", "TEJE.SCT", "SEJE.SCT", "REJE.SCT"}) {
+        std::filesystem::remove(fuzz::ScratchFolder() + name);
+    }
+    return 0;
+}
