@@ -3,7 +3,6 @@
 // Corvana over a fixed profile); the rest is the section file.
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "app/context.h"
@@ -14,6 +13,7 @@
 #include "design_readers/form_seccion_tipo.h"
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
+#include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
 
@@ -35,13 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.Command_Aceptar.UserClick();
     });
     fuzz::Window window("Estandar", true);
-    design_readers::FicherosSeccion ficheros;
-    ficheros.entrada = fuzz::WriteScratch("secciones.txt", choices.Rest());
-    ficheros.salida = fuzz::ScratchFolder() + "EJE.SCT";
-    ficheros.nombreEntrada = "SECCIONES.TXT";
-    ficheros.nombreSalida = "EJE.SCT";
-    ficheros.alzado = fuzz::WriteScratch("eje.alz", "1 0 100 0.01 0 100000\n2 100000 1100 -0.01 -5000 100\n");
-    ficheros.nombreAlzado = "EJE.ALZ";
+    const design_readers::FicherosSeccion ficheros = fuzz::FicherosDeSeccion(choices.Rest());
     try {
         design_readers::Estandar_Seccion_Tipo(ctx, window, ficheros);
     } catch (const ConversionError&) {
@@ -49,8 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const GM::ArithmeticError&) {
         // A profile whose elevation cannot be computed: the window names the cause.
     }
-    for (const char* name : {"EJE.SCT", "EJE.STD", "TEJE.SCT", "SEJE.SCT", "REJE.SCT"}) {
-        std::filesystem::remove(fuzz::ScratchFolder() + name);
-    }
+    fuzz::BorrarSalidasDeSeccion();
     return 0;
 }

@@ -3,7 +3,6 @@
 // profile); the rest is the section file.
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "app/context.h"
@@ -12,6 +11,7 @@
 #include "design_readers/modelo_digital.h"
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
+#include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
 
@@ -24,13 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.FormatoCampo = formatos[choices.Pick(3)];
     Context ctx{desktop, store, state};
     fuzz::Window window("Modelo Digital", true);
-    design_readers::FicherosSeccion ficheros;
-    ficheros.entrada = fuzz::WriteScratch("secciones.txt", choices.Rest());
-    ficheros.salida = fuzz::ScratchFolder() + "EJE.SCT";
-    ficheros.nombreEntrada = "SECCIONES.TXT";
-    ficheros.nombreSalida = "EJE.SCT";
-    ficheros.alzado = fuzz::WriteScratch("eje.alz", "1 0 100 0.01 0 100000\n2 100000 1100 -0.01 -5000 100\n");
-    ficheros.nombreAlzado = "EJE.ALZ";
+    const design_readers::FicherosSeccion ficheros = fuzz::FicherosDeSeccion(choices.Rest());
     try {
         design_readers::ModeloDigital_Seccion_Tipo(ctx, window, ficheros);
     } catch (const ConversionError&) {
@@ -38,8 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const GM::ArithmeticError&) {
         // A profile whose elevation cannot be computed: the window names the cause.
     }
-    for (const char* name : {"EJE.SCT", "EJE.STD", "TEJE.SCT", "SEJE.SCT", "REJE.SCT"}) {
-        std::filesystem::remove(fuzz::ScratchFolder() + name);
-    }
+    fuzz::BorrarSalidasDeSeccion();
     return 0;
 }

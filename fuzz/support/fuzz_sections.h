@@ -1,0 +1,32 @@
+#pragma once
+// The files of a typical-section harness run: the section file from the fuzzer's
+// bytes, the outputs and a fixed profile for Corvana runs in the scratch folder.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "design_readers/section_shape.h"
+#include "support/fuzz_support.h"
+
+namespace fuzz {
+
+inline design_readers::FicherosSeccion FicherosDeSeccion(std::string_view secciones) {
+    design_readers::FicherosSeccion ficheros;
+    ficheros.entrada = WriteScratch("secciones.txt", secciones);
+    ficheros.salida = ScratchFolder() + "EJE.SCT";
+    ficheros.nombreEntrada = "SECCIONES.TXT";
+    ficheros.nombreSalida = "EJE.SCT";
+    ficheros.alzado = WriteScratch("eje.alz", "1 0 100 0.01 0 100000\n2 100000 1100 -0.01 -5000 100\n");
+    ficheros.nombreAlzado = "EJE.ALZ";
+    return ficheros;
+}
+
+// Removes every output a section run may have written.
+inline void BorrarSalidasDeSeccion() {
+    for (const char* name : {"EJE.SCT", "EJE.STD", "TEJE.SCT", "SEJE.SCT", "REJE.SCT"}) {
+        std::filesystem::remove(ScratchFolder() + name);
+    }
+}
+
+}  // namespace fuzz
