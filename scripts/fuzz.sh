@@ -6,6 +6,8 @@
 # kept under build-fuzz/findings/<harness>/; copy one into fuzz/regressions/<harness>/
 # once it is mended, so that the normal test suite replays it.
 #   bash scripts/fuzz.sh [seconds] [harness ...]
+# FUZZ_JOBS=N runs N harnesses at once (default: half the processors).
+# FUZZ_RUNS=N also stops each harness after N executions, whichever comes first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -42,6 +44,7 @@ run_one() {
   local extra=()
   [ -d "fuzz/regressions/$name" ] && extra+=("fuzz/regressions/$name")
   [ -f "fuzz/dict/$name.dict" ] && extra=(-dict="fuzz/dict/$name.dict" "${extra[@]}")
+  [ -n "${FUZZ_RUNS:-}" ] && extra=(-runs="$FUZZ_RUNS" "${extra[@]}")
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "build-fuzz/fuzz/fuzz_$name" "$corpus" "${extra[@]}" -max_total_time="$seconds" -timeout=2 \
     -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1 || true
@@ -52,7 +55,7 @@ run_one() {
 }
 export -f run_one
 
-parallel=$(( $(nproc) > 1 ? $(nproc) / 2 : 1 ))
+parallel=${FUZZ_JOBS:-$(( $(nproc) > 1 ? $(nproc) / 2 : 1 ))}
 printf '%s\n' "${harnesses[@]}" | xargs -P "$parallel" -I{} bash -c 'run_one {} '"$seconds" | tee build-fuzz/summary.txt
 if grep -q 'findings [1-9]' build-fuzz/summary.txt; then
   echo "Fuzzing found faults: see build-fuzz/findings/ and build-fuzz/logs/" >&2
