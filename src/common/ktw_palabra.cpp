@@ -1,5 +1,6 @@
 // Building one wide KTW word for the Tunelix files and their header.
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -17,7 +18,17 @@ constexpr std::int32_t kDataLength = 16;
 // Columns count characters: a file name handed in as UTF-8 (such as the output name
 // of the Tunelix header) must fill the sixteen data columns it will take in the file.
 std::string_view FirstChars(std::string_view text, std::int32_t count) {
+    // ASCII, the usual case, is a character a byte.
+    const std::string_view first = text.substr(0, static_cast<std::size_t>(count));
+    if (std::all_of(first.begin(), first.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return first;
+    }
     return Utf8::Columns(text).Mid(1, count);
+}
+
+void AppendHead(bool Marca, std::string_view WI, std::string& Palabra) {
+    if (Marca) Palabra += '*';
+    Palabra += FirstChars(WI, 6);
 }
 
 // The value in thousandths as whole digits. Rounded, never cut into a "1234567.8":
@@ -49,8 +60,7 @@ void AppendData(char sign, std::string_view data, std::string& Palabra) {
 void Palabra_KTW(bool Marca, std::int16_t /*Decimales*/, std::string_view WI,
                  std::string_view Valor, std::string& Palabra) {
     Palabra.clear();
-    if (Marca) Palabra += '*';
-    Palabra += FirstChars(WI, 6);
+    AppendHead(Marca, WI, Palabra);
 
     const std::string_view v = Utf8::TrimBlanks(FirstChars(Valor, kDataLength));
     // Built aside so that its length decides the zero padding.
@@ -75,9 +85,43 @@ void Palabra_KTW(bool Marca, std::int16_t /*Decimales*/, std::string_view WI,
 
 void Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Palabra) {
     Palabra.clear();
-    if (Marca) Palabra += '*';
-    Palabra += FirstChars(WI, 6);
-    AppendData('+', Utf8::TrimBlanks(FirstChars(Texto, kDataLength)), Palabra);
+    Append_Palabra_KTW_Texto(Marca, WI, Texto, Palabra);
+}
+
+void Append_Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Linea) {
+    AppendHead(Marca, WI, Linea);
+    AppendData('+', Utf8::TrimBlanks(FirstChars(Texto, kDataLength)), Linea);
+}
+
+void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor, std::string& Linea) {
+    char text[Num::kPlainFormatBytes];
+    const std::size_t length = Num::FormatPlain(Valor, "0.000", '.', text);
+    const std::string_view shown(text, length);
+    // The usual text, "[-]digits.ddd" within the sixteen data characters, is its own
+    // thousandths: below 10^15, reading it back, multiplying by 1000 and rounding
+    // gives its digits again, so they are copied without the point and the leading
+    // zeros. A longer text is cut to sixteen characters by the word, and the word
+    // reads what is left: that, and a text of another form, take the whole road.
+    if (length == 0 || length > static_cast<std::size_t>(kDataLength) ||
+        shown.find_first_not_of("-.0123456789") != std::string_view::npos) {
+        std::string word;
+        Palabra_KTW(Marca, 3, WI, Num::Format(Valor, "0.000", '.'), word);
+        Linea += word;
+        return;
+    }
+    char digits[kDataLength];
+    std::size_t count = 0;
+    for (const char c : shown.substr(shown.front() == '-' ? 1 : 0)) {
+        if (c == '.' || (count == 0 && c == '0')) continue;
+        digits[count++] = c;
+    }
+    AppendHead(Marca, WI, Linea);
+    // A text that rounds to zero has no minus sign; "0" below a thousandth.
+    if (count == 0) {
+        AppendData('+', "0", Linea);
+    } else {
+        AppendData(shown.front() == '-' ? '-' : '+', std::string_view(digits, count), Linea);
+    }
 }
 
 }  // namespace GM

@@ -8,6 +8,7 @@
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "common/numeric_checks.h"
+#include "common/plain_decimal.h"
 #include "field_writers/rechazo.h"
 
 namespace design_readers {
@@ -15,40 +16,44 @@ namespace {
 
 bool Separador(char c) { return c == ' ' || c == ',' || c == '\t' || c == '\f'; }
 
-// The first `cuantos` fields of the line, or fewer; returns how many.
-template <std::size_t cuantos>
-std::size_t Campos(std::string_view linea, std::array<std::string_view, cuantos>& campos) {
-    std::size_t n = 0;
-    std::size_t k = 0;
-    while (n < cuantos) {
-        while (k < linea.size() && Separador(linea[k])) ++k;
-        if (k == linea.size()) break;
-        const std::size_t inicio = k;
-        while (k < linea.size() && !Separador(linea[k])) ++k;
-        campos[n++] = linea.substr(inicio, k - inicio);
-    }
-    return n;
-}
-
 std::string Linea(std::int64_t numero) { return "Línea " + std::to_string(numero); }
 
-// The fields as numbers; the line refused when one is not a number.
+// A field that is not a plain decimal: checked, then read by the general Val.
+double Campo(std::string_view campo, std::int64_t numeroLinea, const char* tipo, std::size_t cuantos) {
+    if (!Strings::IsNumericString(campo)) {
+        throw Rechazo(Linea(numeroLinea) + ": no es un elemento de " + tipo + "; sus " + std::to_string(cuantos) +
+                      " primeros campos deben ser números.");
+    }
+    try {
+        return Num::Val(campo);
+    } catch (const std::overflow_error&) {
+        throw ConversionError(Linea(numeroLinea) + ": el número " + std::string(campo) + " es demasiado grande.");
+    }
+}
+
+// The first `cuantos` fields of the line as numbers, or fewer; returns how many. The
+// line is refused when one is not a number. A field that is all plain decimal
+// ("-12.5") is read where it stands, in the same pass that finds its end: such a
+// field always passes the check and the general Val gives it the same double.
 template <std::size_t cuantos>
 std::size_t Numeros(std::string_view linea, std::int64_t numeroLinea, const char* tipo,
                     std::array<double, cuantos>& valores) {
-    std::array<std::string_view, cuantos> campos;
-    const std::size_t n = Campos(linea, campos);
-    for (std::size_t k = 0; k < n; ++k) {
-        if (!Strings::IsNumericString(campos[k])) {
-            throw Rechazo(Linea(numeroLinea) + ": no es un elemento de " + tipo + "; sus " +
-                          std::to_string(cuantos) + " primeros campos deben ser números.");
+    const char* p = linea.data();
+    const char* const fin = p + linea.size();
+    std::size_t n = 0;
+    while (n < cuantos) {
+        while (p != fin && Separador(*p)) ++p;
+        if (p == fin) break;
+        const char* const inicio = p;
+        const char* const leido = Num::ReadPlainDecimal(p, fin, valores[n]);
+        if (leido != nullptr && (leido == fin || Separador(*leido))) {
+            p = leido;
+        } else {
+            while (p != fin && !Separador(*p)) ++p;
+            valores[n] = Campo(std::string_view(inicio, static_cast<std::size_t>(p - inicio)), numeroLinea, tipo,
+                               cuantos);
         }
-        try {
-            valores[k] = Num::Val(campos[k]);
-        } catch (const std::overflow_error&) {
-            throw ConversionError(Linea(numeroLinea) + ": el número " + std::string(campos[k]) +
-                                  " es demasiado grande.");
-        }
+        ++n;
     }
     return n;
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/ktw_word.h"
-#include "common/numbers.h"
 
 namespace field_writers {
 namespace {
@@ -12,25 +11,20 @@ constexpr double kMarca = 0.001;
 
 class Linea {
 public:
+    // A keyword is never a number: its word is a text word.
     Linea(std::string& out, const char* keyword) : out_(out) {
-        GM::Palabra_KTW(true, 0, "71....", keyword, word_);
-        out_ += word_;
+        GM::Append_Palabra_KTW_Texto(true, "71....", keyword, out_);
     }
-    // The value rounded to three decimals, handed to the word as its text, so that
-    // the word's thousandths come from the rounded digits (1.001 gives 1001).
+    // The value rounded to three decimals, its word made from the rounded digits, so
+    // that the word's thousandths are never cut (1.001 gives 1001).
     Linea& Valor(const char* wi, double value) {
-        text_.clear();
-        Num::AppendFormat(text_, value, "0.000", '.');
-        GM::Palabra_KTW(false, 3, wi, text_, word_);
-        out_ += word_;
+        GM::Append_Palabra_KTW_Milesimas(false, wi, value, out_);
         return *this;
     }
     void Fin() { out_ += "\r\n"; }
 
 private:
     std::string& out_;
-    std::string word_;
-    std::string text_;
 };
 
 // The keyword of a clothoid by its start radius R and the radius Rn it leads to;

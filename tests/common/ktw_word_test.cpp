@@ -1,4 +1,5 @@
 #include "common/ktw_word.h"
+#include "common/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,43 @@ INSTANTIATE_TEST_SUITE_P(
         PalabraCase{"SixteenDigits", false, 3, "81..10", "9999999999999.99",
                     "81..10+9999999999999990 "}),
     [](const ::testing::TestParamInfo<PalabraCase>& info) { return std::string(info.param.name); });
+
+// A value word straight from the double: the value is written to three decimals
+// (halves of the exact decimal away from zero), and that text is the word's value,
+// cut at sixteen characters like any text. Each word is also the one the text road
+// (Format, then Palabra_KTW) gives.
+TEST(PalabraKTWMilesimas, IsTheWordOfTheRoundedText) {
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {0, "81..10+0000000000000000 "},
+        {1.001, "81..10+0000000000001001 "},      // 1000.9999999999999 once multiplied
+        {-250.5, "81..10-0000000000250500 "},
+        {0.0625, "81..10+0000000000000063 "},     // an exact half, away from zero
+        {2.0005, "81..10+0000000000002001 "},     // the double lies above the half
+        {-0.0004, "81..10+0000000000000000 "},    // rounds to zero: no minus sign
+        {-0.0005, "81..10-0000000000000001 "},    // the double lies beyond the half
+        // Sixteen characters of text, the longest that is read whole.
+        {123456789012.345, "81..10+0123456789012345 "},
+        {-12345678901.2345, "81..10-0012345678901235 "},
+        // Seventeen: the word reads "1234567890123.45".
+        {1234567890123.456, "81..10+1234567890123450 "},
+        // 100000000000000000000.000 is read as its first sixteen digits.
+        {1e20, "81..10+1000000000000000000 "},
+    };
+    for (const auto& c : cases) {
+        std::string line = "X";
+        GM::Append_Palabra_KTW_Milesimas(false, "81..10", c.value, line);
+        EXPECT_EQ(line, std::string("X") + c.expected) << c.value;
+        std::string word;
+        GM::Palabra_KTW(false, 3, "81..10", Num::Format(c.value, "0.000", '.'), word);
+        EXPECT_EQ(word, c.expected) << c.value;
+    }
+    std::string marked;
+    GM::Append_Palabra_KTW_Milesimas(true, "84..10", 7, marked);
+    EXPECT_EQ(marked, "*84..10+0000000000007000 ");
+}
 
 // ---------------------------------------------------------------- whole numbers
 
