@@ -11,13 +11,17 @@
 
 namespace fuzz {
 
-inline design_readers::FicherosSeccion FicherosDeSeccion(std::string_view secciones) {
+// The profile of Corvana runs, in Estandar form unless the reader reads another.
+inline constexpr std::string_view kAlzadoEstandar = "1 0 100 0.01 0 100000\n2 100000 1100 -0.01 -5000 100\n";
+
+inline design_readers::FicherosSeccion FicherosDeSeccion(std::string_view secciones,
+                                                         std::string_view alzado = kAlzadoEstandar) {
     design_readers::FicherosSeccion ficheros;
     ficheros.entrada = WriteScratch("secciones.txt", secciones);
     ficheros.salida = ScratchFolder() + "EJE.SCT";
     ficheros.nombreEntrada = "SECCIONES.TXT";
     ficheros.nombreSalida = "EJE.SCT";
-    ficheros.alzado = WriteScratch("eje.alz", "1 0 100 0.01 0 100000\n2 100000 1100 -0.01 -5000 100\n");
+    ficheros.alzado = WriteScratch("eje.alz", alzado);
     ficheros.nombreAlzado = "EJE.ALZ";
     return ficheros;
 }

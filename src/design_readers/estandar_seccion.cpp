@@ -1,15 +1,12 @@
 #include "design_readers/estandar_seccion.h"
 
 #include <array>
-#include <limits>
-#include <stdexcept>
 
 #include "common/chainage.h"
-#include "common/errors.h"
 #include "common/line_input.h"
-#include "common/numbers.h"
 #include "common/numeric_checks.h"
 #include "common/string_helpers.h"
+#include "design_readers/listing_lines.h"
 
 namespace design_readers {
 namespace {
@@ -30,15 +27,6 @@ std::size_t DosCampos(std::string_view linea, std::array<std::string, 2>& campos
         ++n;
     }
     return n;
-}
-
-double Numero(const std::string& texto, std::int64_t numeroLinea) {
-    try {
-        return Num::Val(texto);
-    } catch (const std::overflow_error&) {
-        throw ConversionError("Línea " + std::to_string(numeroLinea) + ": el número " + texto +
-                              " es demasiado grande.");
-    }
 }
 
 }  // namespace
@@ -67,14 +55,7 @@ void LeerSeccionesEstandar(const std::string& entrada, char bloque, const Escrib
             Pk = Strings::PKStringToDouble(campos[0]);
             continue;
         }
-        TPuntoSeccion p;
-        p.Desplazamiento = Numero(campos[0], numero);
-        p.Cota = Numero(campos[1], numero);
-        if (puntos.NumPuntos == std::numeric_limits<std::int32_t>::max()) {
-            throw ConversionError("Línea " + std::to_string(numero) + ": la sección tiene demasiados puntos.");
-        }
-        puntos.Puntos.push_back(p);
-        ++puntos.NumPuntos;
+        AnadirPunto(puntos, Numero(campos[0], numero), Numero(campos[1], numero), numero);
     }
     cerrar();
 }

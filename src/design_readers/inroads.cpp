@@ -1,12 +1,15 @@
 #include "design_readers/inroads.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "common/chainage.h"
 #include "common/line_input.h"
+#include "common/numeric_checks.h"
 #include "common/string_helpers.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/listing_rows.h"
@@ -180,6 +183,30 @@ void LeerAlzadoInRoads(const std::string& entrada, std::vector<TAlzado>& Alzado)
     Construir(filas, Alzado);
 }
 
+void LeerSeccionesInRoads(const std::string& entrada, char bloque, const EscribirSeccion& escribir) {
+    LineInput input(entrada);
+    field_writers::TSeccion seccion;
+    field_writers::TBloqueSeccion& puntos = seccion.Bloque(bloque);
+    double Pk = 0;
+    std::vector<std::string_view> tokens;
+    std::string_view linea;
+    std::int64_t numero = 0;
+    while (input.Next(linea)) {
+        ++numero;
+        TokensDeInforme(linea, std::numeric_limits<std::size_t>::max(), tokens);
+        if (tokens.size() < 3 || !std::all_of(tokens.begin(), tokens.end(), Strings::IsNumericString)) continue;
+        const double estacion = Estacion(tokens[0]);
+        if (puntos.NumPuntos > 0 && estacion != Pk) {
+            escribir(Pk, seccion);
+            seccion.Vaciar();
+        }
+        Pk = estacion;
+        AnadirPunto(puntos, Valor(tokens[1], numero), Valor(tokens[2], numero), numero);
+    }
+    // The last section, also when its only point line is the last line of the report.
+    if (puntos.NumPuntos > 0) escribir(Pk, seccion);
+}
+
 bool InRoads_Planta(Context& ctx, const Ficheros& ficheros) {
     const std::int16_t formato = ctx.state.FormatoCampo;
     return Leer_Planta(ctx, ficheros, [formato](const std::string& entrada, std::vector<TPlanta>& Planta) {
@@ -189,6 +216,16 @@ bool InRoads_Planta(Context& ctx, const Ficheros& ficheros) {
 
 bool InRoads_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado) {
     return Leer_Alzado(ctx, window, ficheros, LeerAlzadoInRoads, Alzado);
+}
+
+bool InRoads_Seccion_Tipo(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros) {
+    char bloque = 'R';
+    return Leer_Seccion(
+        ctx, window, ficheros, CapaSeccion::Dialogo, bloque,
+        [&bloque](const std::string& entrada, const EscribirSeccion& escribir) {
+            LeerSeccionesInRoads(entrada, bloque, escribir);
+        },
+        InRoads_Alzado);
 }
 
 }  // namespace design_readers

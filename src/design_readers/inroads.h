@@ -10,6 +10,9 @@
 //
 // Alzado: rows whose first token is PAR (vertical curve) or LIN (grade line), five
 // tokens or more: type, chainage, elevation, grade (m/m), Kv (0 on a grade line).
+//
+// Sections: lines of three numbers or more: station, offset, elevation; consecutive
+// lines of one station are one section, of a single layer.
 
 #include <cstdint>
 #include <string>
@@ -18,6 +21,7 @@
 #include "app/context.h"
 #include "common/records.h"
 #include "design_readers/reader_shape.h"
+#include "design_readers/section_shape.h"
 #include "design_readers/window_services.h"
 
 namespace design_readers {
@@ -28,5 +32,11 @@ void LeerAlzadoInRoads(const std::string& entrada, std::vector<TAlzado>& Alzado)
 // EntryInRoads.InRoads_Planta and InRoads_Alzado: parsing and the reader shape.
 bool InRoads_Planta(Context& ctx, const Ficheros& ficheros);
 bool InRoads_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado);
+
+// The sections, every point in block `bloque`.
+void LeerSeccionesInRoads(const std::string& entrada, char bloque, const EscribirSeccion& escribir);
+// EntryInRoads.InRoads_Seccion_Tipo: the layer asked in Tarsel v3.00 runs; the vertical
+// alignment of a Corvana run from an InRoads report.
+bool InRoads_Seccion_Tipo(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros);
 
 }  // namespace design_readers

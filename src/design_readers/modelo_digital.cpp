@@ -1,9 +1,7 @@
 #include "design_readers/modelo_digital.h"
 
-#include <limits>
 #include <string_view>
 
-#include "common/errors.h"
 #include "common/line_input.h"
 #include "design_readers/listing_lines.h"
 
@@ -11,17 +9,6 @@ namespace design_readers {
 namespace {
 
 bool EmpiezaConTab(std::string_view linea) { return !linea.empty() && linea[0] == '\t'; }
-
-void Anadir(field_writers::TBloqueSeccion& bloque, double desplazamiento, double cota, std::int64_t numero) {
-    if (bloque.NumPuntos == std::numeric_limits<std::int32_t>::max()) {
-        throw ConversionError(EnLinea(numero, "la sección tiene demasiados puntos."));
-    }
-    TPuntoSeccion p;
-    p.Desplazamiento = desplazamiento;
-    p.Cota = cota;
-    bloque.Puntos.push_back(p);
-    ++bloque.NumPuntos;
-}
 
 // Field 2 the offset, fields 3 to 6 the elevations of R, S, C and T, each read up to
 // its own TAB, whatever its length.
@@ -36,7 +23,7 @@ void LineaDePuntos(std::string_view linea, std::int64_t numero, field_writers::T
         if (campo == 2) {
             desplazamiento = Numero(texto, numero);
         } else if (campo >= 3 && !LineaVacia(texto)) {
-            Anadir(seccion.Bloque(kCapas[campo - 3]), desplazamiento, Numero(texto, numero), numero);
+            AnadirPunto(seccion.Bloque(kCapas[campo - 3]), desplazamiento, Numero(texto, numero), numero);
         }
         inicio = fin + 1;
     }

@@ -1,6 +1,10 @@
 #include "design_readers/section_shape.h"
 
+#include <limits>
+
+#include "common/errors.h"
 #include "design_readers/estandar.h"
+#include "design_readers/listing_lines.h"
 #include "design_readers/form_seccion_tipo.h"
 #include "field_writers/info_proyect.h"
 #include "field_writers/rechazo.h"
@@ -26,30 +30,58 @@ private:
     WindowServices& window_;
 };
 
-}  // namespace
-
-bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
-                  char& bloque, const ParserSeccion& leer) {
+// Asks the layer where the reader's way says so. False when the dialog was closed
+// without a choice.
+bool ElegirBloque(Context& ctx, CapaSeccion capa, char& bloque) {
     State& s = ctx.state;
     bloque = 'R';
-    if (capa == CapaSeccion::Dialogo && s.FormatoCampo == 2) {
-        if (!PedirCapaSeccion(ctx)) {
-            // Closed without a choice: the request ends, nothing written, no summary.
-            s.ErrorFichero = 1;
-            return false;
-        }
+    const bool dialogo = capa == CapaSeccion::SinTaludes ||
+                         (s.FormatoCampo == 2 && (capa == CapaSeccion::Dialogo || capa == CapaSeccion::DialogoORecordada));
+    if (dialogo && !PedirCapaSeccion(ctx, capa != CapaSeccion::SinTaludes)) return false;
+    if (capa == CapaSeccion::SinTaludes) {
+        bloque = s.OpcionSubRasante != 0 ? 'S' : 'R';
+    } else if (dialogo || capa == CapaSeccion::DialogoORecordada) {
         bloque = BloqueElegido(s);
+    }
+    return true;
+}
+
+}  // namespace
+
+void AnadirPunto(field_writers::TBloqueSeccion& bloque, double desplazamiento, double cota,
+                 std::int64_t numeroLinea, const std::string& codigo) {
+    if (bloque.NumPuntos == std::numeric_limits<std::int32_t>::max()) {
+        throw ConversionError(EnLinea(numeroLinea, "la sección tiene demasiados puntos."));
+    }
+    TPuntoSeccion p;
+    p.Desplazamiento = desplazamiento;
+    p.Cota = cota;
+    p.Codigo = codigo;
+    bloque.Puntos.push_back(std::move(p));
+    ++bloque.NumPuntos;
+}
+
+bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
+                  char& bloque, const ParserSeccion& leer, LectorAlzado lectorAlzado) {
+    State& s = ctx.state;
+    if (!ElegirBloque(ctx, capa, bloque)) {
+        // Closed without a choice: the request ends, nothing written, no summary.
+        s.ErrorFichero = 1;
+        return false;
     }
     std::vector<TAlzado> alzado(1);
     if (s.FormatoCampo == 3) {
         const Ficheros deAlzado{ficheros.alzado, {}, ficheros.nombreAlzado, {}, {}};
         // A refused profile has said why; without it there is no axis elevation.
         SoloLectura soloLectura(window);
-        if (!Estandar_Alzado(ctx, soloLectura, deAlzado, alzado)) return false;
+        if (lectorAlzado == nullptr) lectorAlzado = Estandar_Alzado;
+        if (!lectorAlzado(ctx, soloLectura, deAlzado, alzado)) return false;
     }
     Info_Proyect::Inicializa_Info(Info_Proyect::kSeccionTipo, s.InfoProyecto);
 
-    const std::string bloques = capa == CapaSeccion::Todas ? std::string("TCSR") : std::string(1, bloque);
+    std::string bloques(1, bloque);
+    if (capa == CapaSeccion::Todas) bloques = "TCSR";
+    if (capa == CapaSeccion::SinTaludes) bloques = std::string("TC") + bloque;
     field_writers::SeccionWriter writer(ctx.desktop, ficheros.salida, ficheros.indice, s.FormatoCampo, bloques, alzado);
     std::int64_t secciones = 0;
     double pkInicial = 0;
@@ -66,16 +98,22 @@ bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& f
     } catch (const Rechazo& rechazo) {
         return Rechazar(ctx, ficheros, kTituloSeccion, rechazo.what());
     }
-    writer.Commit();
+    const bool sinCapasVacias = capa == CapaSeccion::SinTaludes;
+    writer.Commit(sinCapasVacias);
+    // The summary names each file by the layer it holds, and no file that was left out.
+    const auto nombre = [&](char c) {
+        if (sinCapasVacias && s.FormatoCampo == 3 && writer.Fichero(c).empty()) return std::string();
+        return field_writers::NombreCapa(ficheros.nombreSalida, bloques, c);
+    };
 
     TInfoProyecto& info = s.InfoProyecto;
     info.PkInicialSeccion = pkInicial;
     info.PkFinalSeccion = pkFinal;
     info.Entrada = ficheros.nombreEntrada;
     info.Salida = ficheros.nombreSalida;
-    info.NombreTaludes = field_writers::NombreCapa(ficheros.nombreSalida, bloques, 'T');
-    info.NombreSubRasante = field_writers::NombreCapa(ficheros.nombreSalida, bloques, 'S');
-    info.NombreRasante = field_writers::NombreCapa(ficheros.nombreSalida, bloques, 'R');
+    info.NombreTaludes = nombre('T');
+    info.NombreSubRasante = nombre('S');
+    info.NombreRasante = nombre('R');
     field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kSeccionTipo, s.FormatoCampo, info);
     return true;
 }

@@ -36,17 +36,33 @@ using EscribirSeccion = std::function<void(double Pk, field_writers::TSeccion& s
 // section it gives.
 using ParserSeccion = std::function<void(const std::string& entrada, const EscribirSeccion& escribir)>;
 
-// How a single-layer reader asks its layer: not at all (block R), or in
-// Form_Seccion_Tipo when the field format is Tarsel v3.00 (2).
-// A reader whose lines carry every layer writes all four blocks (Todas).
-enum class CapaSeccion { Rasante, Dialogo, Todas };
+// How a reader chooses the block of its points:
+//   Rasante            block R, no question
+//   Dialogo            Form_Seccion_Tipo in Tarsel v3.00 runs (2); block R otherwise
+//   DialogoORecordada  the same dialog in Tarsel v3.00 runs; in the other formats the
+//                      choice the last dialog of the program run left in the flags
+//   Todas              the lines carry every layer: all four blocks are written
+//   SinTaludes         the points carry their layer by code: T and C, and R or S as
+//                      Form_Seccion_Tipo, shown in every format without its taludes
+//                      option, chooses; a Corvana layer that receives nothing is no file
+enum class CapaSeccion { Rasante, Dialogo, DialogoORecordada, Todas, SinTaludes };
 
-// The shape. `bloques` is filled with the block the reader's points go to (R, or
-// the layer chosen); the parser puts its points there. True after a completed run
+// The vertical-alignment reader of the program, for the axis elevation of Corvana runs.
+using LectorAlzado = bool (*)(Context& ctx, WindowServices& window, const Ficheros& ficheros,
+                              std::vector<TAlzado>& Alzado);
+
+// Appends a point to a block and counts it; a block that would pass the largest count
+// is a failure naming the line.
+void AnadirPunto(field_writers::TBloqueSeccion& bloque, double desplazamiento, double cota,
+                 std::int64_t numeroLinea, const std::string& codigo = "xxxxxxxx");
+
+// The shape. `bloque` is filled with the block the reader's points go to (R, or
+// the layer chosen); the parser puts its points there. `alzado` reads the vertical
+// alignment of a Corvana run (Estandar_Alzado when null). True after a completed run
 // (summary shown); false when the user cancelled the layer dialog, the vertical
 // alignment was refused or the input gave no section (said in a box, ErrorFichero
 // 1). Other failures propagate, and no old output is touched.
 bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
-                  char& bloque, const ParserSeccion& leer);
+                  char& bloque, const ParserSeccion& leer, LectorAlzado alzado = nullptr);
 
 }  // namespace design_readers

@@ -1,5 +1,6 @@
 #include "field_writers/section_writer.h"
 
+#include <filesystem>
 #include <limits>
 #include <stdexcept>
 
@@ -158,13 +159,21 @@ void SeccionWriter::Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSecci
     }
 }
 
-void SeccionWriter::Commit() {
+void SeccionWriter::Commit(bool sinCapasVacias) {
     if (sct_) {
         sct_->Close();
         std_->Close();
         sct_->Commit();
         std_->Commit();
         return;
+    }
+    if (sinCapasVacias) {
+        std::erase_if(capas_, [](const std::unique_ptr<Capa>& capa) {
+            if (!capa->lineas.empty()) return false;
+            std::error_code ignorado;  // a file that cannot go stays, but the run names it not
+            std::filesystem::remove(capa->path, ignorado);
+            return true;
+        });
     }
     std::vector<std::unique_ptr<BufferedOutput>> finales;
     for (const auto& capa : capas_) {

@@ -68,7 +68,9 @@ public:
     void Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSeccion& seccion);
 
     // Finishes every output and gives each its name, the .SCT and its index together.
-    void Commit();
+    // sinCapasVacias: a Corvana layer that received no section is no file of the run
+    // (an old file of its name is removed) and Fichero names it no more.
+    void Commit(bool sinCapasVacias = false);
 
     // The Corvana file of layer T, S or R, or "" when the run writes no such layer.
     std::string Fichero(char capa) const;

@@ -49,6 +49,8 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Trazado_Alzado, Trazado_Alzado);
     table.Set(AbConverter::Estandar_Seccion_Tipo, Estandar_Seccion_Tipo);
     table.Set(AbConverter::ModeloDigital_Seccion_Tipo, ModeloDigital_Seccion_Tipo);
+    table.Set(AbConverter::Ispol_Seccion_Tipo, Ispol_Seccion_Tipo);
+    table.Set(AbConverter::InRoads_Seccion_Tipo, InRoads_Seccion_Tipo);
 }
 
 }  // namespace office_to_field

@@ -10,6 +10,7 @@
 #include "design_readers/inroads.h"
 #include "design_readers/istram.h"
 #include "design_readers/estandar_seccion.h"
+#include "design_readers/ispol_seccion.h"
 #include "design_readers/modelo_digital.h"
 
 namespace office_to_field {
@@ -78,6 +79,16 @@ bool Estandar_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window,
 
 bool ModeloDigital_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
     design_readers::ModeloDigital_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
+    return true;
+}
+
+bool Ispol_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::Ispol_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
+    return true;
+}
+
+bool InRoads_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::InRoads_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
     return true;
 }
 

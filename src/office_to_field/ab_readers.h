@@ -29,5 +29,7 @@ bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const 
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Estandar_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool ModeloDigital_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Ispol_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool InRoads_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 
 }  // namespace office_to_field
