@@ -1,5 +1,5 @@
 // The typical-section readers of the design programs (Ispol listings, InRoads
-// reports) through their whole shape: the first input byte chooses the program, the
+// reports, Cartomap files) through their whole shape: the first input byte chooses the program, the
 // next ones the layer dialog's answer and the field format (Corvana over a fixed
 // profile in the program's own alzado form); the rest is the section file.
 
@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "design_readers/cartomap.h"
 #include "design_readers/inroads.h"
 #include "design_readers/ispol_seccion.h"
 #include "support/fuzz_sections.h"
@@ -26,6 +27,7 @@ const Programa kProgramas[] = {
      "   0.000    100.000\n"
      "  1.000  100000.000  1100.000\n"},
     {"InRoads", design_readers::InRoads_Seccion_Tipo, "LIN 0 100 0.01 0\nLIN 100000 1100 0.01 0\n"},
+    {"Cartomap V4.xx", design_readers::Cartomap_Seccion_Tipo, "0\t0\t100\t0\t1\n100000\t0\t1100\t0\t1\n"},
 };
 
 }  // namespace

@@ -166,6 +166,43 @@ void LeerPlantaCartomap(const std::string& entrada, bool version4, std::vector<T
     }
 }
 
+void LeerSeccionesCartomap(const std::string& entrada, char bloque, const EscribirSeccion& escribir) {
+    field_writers::TSeccion seccion;
+    field_writers::TBloqueSeccion& puntos = seccion.Bloque(bloque);
+    double PkSeccion = 0;
+    const auto cerrar = [&] {
+        if (puntos.NumPuntos > 0) escribir(PkSeccion, seccion);
+        seccion.Vaciar();
+    };
+    DatosCartomap(entrada, 6, 7, [&](const TFields& campos, std::int32_t n, std::int64_t numero) {
+        if (n != 1 && n != 6 && n != 7) return;  // no line of a section
+        if (n != 6) {
+            cerrar();
+            PkSeccion = Pk(campos, 1);
+            if (n == 1) return;
+        }
+        const std::size_t k = n == 7 ? 4 : 3;
+        const double desplazamiento = Numero(campos[k].Texto, numero);
+        // Points go from left to right: one that does not lie right of the last is dropped.
+        if (puntos.NumPuntos > 0 && desplazamiento <= puntos.Puntos[static_cast<std::size_t>(puntos.NumPuntos)].Desplazamiento) {
+            return;
+        }
+        AnadirPunto(puntos, desplazamiento, Numero(campos[k + 2].Texto, numero), numero);
+    });
+    // The last section, also when it begins on the last line.
+    cerrar();
+}
+
+bool Cartomap_Seccion_Tipo(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros) {
+    char bloque = 'R';
+    return Leer_Seccion(
+        ctx, window, ficheros, CapaSeccion::DialogoORecordada, bloque,
+        [&bloque](const std::string& entrada, const EscribirSeccion& escribir) {
+            LeerSeccionesCartomap(entrada, bloque, escribir);
+        },
+        Cartomap_Alzado);
+}
+
 bool Cartomap_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado) {
     return Leer_Alzado(ctx, window, ficheros, LeerAlzadoCartomap, Alzado);
 }

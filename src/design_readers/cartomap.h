@@ -7,6 +7,9 @@
 //   alzado  PK - Z - Pendiente(%) [Kv]                one line per element start
 //   planta  PK X Y - Acimut(gon) Longitud [Recta|Curva|Clotoide] [Radio] [A]
 //           the last data line is the end point of the axis
+//   sección PK                                        the chainage of the next section
+//           PK - - Desplazamiento - Cota -            a new section and its first point
+//           - - Desplazamiento - Cota -               a further point, right of the last
 //
 // Chainages may be written as kilometres "+" metres.
 
@@ -16,6 +19,7 @@
 #include "app/context.h"
 #include "common/records.h"
 #include "design_readers/reader_shape.h"
+#include "design_readers/section_shape.h"
 #include "design_readers/window_services.h"
 
 namespace design_readers {
@@ -29,5 +33,12 @@ void LeerPlantaCartomap(const std::string& entrada, bool version4, std::vector<T
 // The readers: parsing and the reader shape.
 bool Cartomap_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado);
 bool Cartomap_Planta(Context& ctx, WindowServices& window, const Ficheros& ficheros);
+
+// The sections, every point in block `bloque`. Throws Rechazo for a file without a
+// data line.
+void LeerSeccionesCartomap(const std::string& entrada, char bloque, const EscribirSeccion& escribir);
+// EntryCartomap.Cartomap_Seccion_Tipo: the layer asked in Tarsel v3.00 runs, the last
+// choice in the others; the vertical alignment of a Corvana run from a Cartomap file.
+bool Cartomap_Seccion_Tipo(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros);
 
 }  // namespace design_readers

@@ -51,6 +51,7 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::ModeloDigital_Seccion_Tipo, ModeloDigital_Seccion_Tipo);
     table.Set(AbConverter::Ispol_Seccion_Tipo, Ispol_Seccion_Tipo);
     table.Set(AbConverter::InRoads_Seccion_Tipo, InRoads_Seccion_Tipo);
+    table.Set(AbConverter::Cartomap_Seccion_Tipo, Cartomap_Seccion_Tipo);
 }
 
 }  // namespace office_to_field

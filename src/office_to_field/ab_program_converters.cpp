@@ -22,6 +22,12 @@ bool Cartomap_Alzado(Context& ctx, design_readers::WindowServices& window, const
     return true;
 }
 
+// A cancelled layer dialog or a refused input leaves ErrorFichero at 1: no end box.
+bool Cartomap_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::Cartomap_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
+    return true;
+}
+
 bool TCP_Planta(Context& ctx, design_readers::WindowServices&, const AbRequest& request) {
     design_readers::TCP_Planta(ctx, FicherosDe(ctx, request));
     return true;

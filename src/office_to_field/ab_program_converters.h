@@ -1,6 +1,6 @@
 #pragma once
-// The window's converters for the planta and alzado readers of Cartomap, TCP and
-// Trazado: the request's files handed to the reader in the shape it takes.
+// The window's converters for the readers of Cartomap, TCP and Trazado: the request's
+// files handed to the reader in the shape it takes.
 
 #include "app/context.h"
 #include "design_readers/window_services.h"
@@ -10,6 +10,7 @@ namespace office_to_field {
 
 bool Cartomap_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Cartomap_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool Cartomap_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool TCP_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool TCP_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Trazado_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);

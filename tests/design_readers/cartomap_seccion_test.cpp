@@ -1,0 +1,101 @@
+// Cartomap typical sections, written by hand from the field layouts: a chainage line,
+// a 7-field line (chainage and first point), 6-field point lines; offsets increase.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/context.h"
+#include "app/register_forms.h"
+#include "design_readers/cartomap.h"
+#include "platform/scripted_desktop.h"
+#include "platform/settings_store.h"
+#include "support/files.h"
+#include "support/section_points.h"
+#include "support/window_double.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::SeccionLeida;
+using testing_support::WriteBytes;
+
+TEST(CartomapSecciones, ChainagesIncreasingOffsetsAndTheLastLine) {
+    testing_support::TempDir dir;
+    WriteBytes(dir.File("sec.txt"),
+               "CARTOMAP secciones\r\n"
+               "PK\tX\tY\tD\tZ\tC\tK\r\n"
+               "0+100\t0\t0\t-5\t0\t100\t1\r\n"
+               "1\t2\t-2\t0\t99\t0\r\n"
+               "1\t2\t-3\t0\t98\t0\r\n"  // left of the last point: dropped
+               "\r\n"
+               "1\t2\t-2\t0\t97\t0\r\n"  // the same offset: dropped
+               "D\tX\tY\tZ\tQ\tR\r\n"    // a repeated header
+               "1\t2\t3\r\n"             // no section line
+               "1\t2\t4\t0\t100\t0\r\n"
+               "0+120\r\n"
+               "1 2 -1 0 101 0\r\n"
+               "0+130\t0\t0\t-1\t0\t102\tx");  // a section begun on the last line
+    const auto got = testing_support::Secciones([&](const design_readers::EscribirSeccion& escribir) {
+        design_readers::LeerSeccionesCartomap(dir.File("sec.txt"), 'R', escribir);
+    });
+    const std::vector<SeccionLeida> want = {
+        {100, {{'R', -5, 100}, {'R', -2, 99}, {'R', 4, 100}}},
+        {120, {{'R', -1, 101}}},
+        {130, {{'R', -1, 102}}},
+    };
+    EXPECT_EQ(got, want);
+}
+
+class CartomapSeccionRun : public testing::Test {
+protected:
+    CartomapSeccionRun() {
+        app::RegisterForms(ctx);
+        window.seccionTipo = true;
+        window.programa = "Cartomap V4.xx";
+        f.entrada = dir.File("sec.txt");
+        f.salida = dir.File("EJE.SCT");
+        f.nombreEntrada = "SEC.TXT";
+        f.nombreSalida = "EJE.SCT";
+        f.alzado = dir.File("eje.txt");
+        f.nombreAlzado = "EJE.TXT";
+        WriteBytes(f.entrada, "0+100\t0\t0\t-5\t0\t100\t1\r\n");
+    }
+
+    testing_support::TempDir dir;
+    platform::ScriptedDesktop desktop;
+    platform::MemorySettingsStore store;
+    State state;
+    Context ctx{desktop, store, state};
+    testing_support::WindowDouble window;
+    design_readers::FicherosSeccion f;
+};
+
+TEST_F(CartomapSeccionRun, WithoutDialogTheLastChoiceHoldsAndTheSummaryNamesItsLayer) {
+    state.FormatoCampo = 0;
+    state.OpcionSubRasante = -1;  // left by a dialog earlier in the program run
+    ASSERT_TRUE(design_readers::Cartomap_Seccion_Tipo(ctx, window, f));
+    const std::string b = ReadBytes(f.salida);
+    // 12 bytes of header, T and C empty (5 bytes each), then S with its one point.
+    ASSERT_EQ(b.size(), 12u + 20u + 32u);
+    EXPECT_EQ(b[22], 'S');
+    EXPECT_EQ(b[23], 1);
+    EXPECT_EQ(state.InfoProyecto.NombreSubRasante, "EJE.SCT");
+    EXPECT_EQ(state.InfoProyecto.NombreRasante, "");
+}
+
+TEST_F(CartomapSeccionRun, ARefusedAlzadoStopsTheCorvanaRun) {
+    state.FormatoCampo = 3;
+    f.salida = dir.File("EJE.PRO");
+    f.nombreSalida = "EJE.PRO";
+    WriteBytes(f.alzado, "PK\tX\tZ\r\n");
+    EXPECT_FALSE(design_readers::Cartomap_Seccion_Tipo(ctx, window, f));
+    EXPECT_EQ(state.ErrorFichero, 1);
+    EXPECT_FALSE(std::filesystem::exists(f.salida));
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero EJE.TXT no se ha transformado.\r\rEl fichero no es de tipo CARTOMAP");
+}
+
+}  // namespace
