@@ -7,14 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
-#include "app/register_forms.h"
 #include "design_readers/cartomap.h"
-#include "platform/scripted_desktop.h"
-#include "platform/settings_store.h"
 #include "support/files.h"
 #include "support/section_points.h"
-#include "support/window_double.h"
 
 namespace {
 
@@ -49,28 +44,12 @@ TEST(CartomapSecciones, ChainagesIncreasingOffsetsAndTheLastLine) {
     EXPECT_EQ(got, want);
 }
 
-class CartomapSeccionRun : public testing::Test {
+class CartomapSeccionRun : public testing_support::SeccionRun {
 protected:
     CartomapSeccionRun() {
-        app::RegisterForms(ctx);
-        window.seccionTipo = true;
         window.programa = "Cartomap V4.xx";
-        f.entrada = dir.File("sec.txt");
-        f.salida = dir.File("EJE.SCT");
-        f.nombreEntrada = "SEC.TXT";
-        f.nombreSalida = "EJE.SCT";
-        f.alzado = dir.File("eje.txt");
-        f.nombreAlzado = "EJE.TXT";
         WriteBytes(f.entrada, "0+100\t0\t0\t-5\t0\t100\t1\r\n");
     }
-
-    testing_support::TempDir dir;
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    Context ctx{desktop, store, state};
-    testing_support::WindowDouble window;
-    design_readers::FicherosSeccion f;
 };
 
 TEST_F(CartomapSeccionRun, WithoutDialogTheLastChoiceHoldsAndTheSummaryNamesItsLayer) {
@@ -87,15 +66,13 @@ TEST_F(CartomapSeccionRun, WithoutDialogTheLastChoiceHoldsAndTheSummaryNamesItsL
 }
 
 TEST_F(CartomapSeccionRun, ARefusedAlzadoStopsTheCorvanaRun) {
-    state.FormatoCampo = 3;
-    f.salida = dir.File("EJE.PRO");
-    f.nombreSalida = "EJE.PRO";
+    Corvana();
     WriteBytes(f.alzado, "PK\tX\tZ\r\n");
     EXPECT_FALSE(design_readers::Cartomap_Seccion_Tipo(ctx, window, f));
     EXPECT_EQ(state.ErrorFichero, 1);
     EXPECT_FALSE(std::filesystem::exists(f.salida));
     ASSERT_EQ(desktop.Boxes().size(), 1u);
-    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero EJE.TXT no se ha transformado.\r\rEl fichero no es de tipo CARTOMAP");
+    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero EJE.ALZ no se ha transformado.\r\rEl fichero no es de tipo CARTOMAP");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/files.h"
-#include "support/window_double.h"
+#include "support/section_points.h"
 
 namespace {
 
@@ -68,27 +68,9 @@ TEST(EstandarSecciones, ChainageAndPointLines) {
     }
 }
 
-class EstandarSeccionRun : public testing::Test {
+class EstandarSeccionRun : public testing_support::SeccionRun {
 protected:
-    EstandarSeccionRun() {
-        app::RegisterForms(ctx);
-        window.seccionTipo = true;
-        f.entrada = dir.File("sec.txt");
-        f.salida = dir.File("EJE.SCT");
-        f.nombreEntrada = "SEC.TXT";
-        f.nombreSalida = "EJE.SCT";
-        f.alzado = dir.File("eje.alz");
-        f.nombreAlzado = "EJE.ALZ";
-    }
     bool Run() { return design_readers::Estandar_Seccion_Tipo(ctx, window, f); }
-
-    TempDir dir;
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    Context ctx{desktop, store, state};
-    testing_support::WindowDouble window;
-    design_readers::FicherosSeccion f;
 };
 
 long Long(const std::string& b, std::size_t at) {
@@ -124,9 +106,7 @@ TEST_F(EstandarSeccionRun, TarselV3LayerChosenInTheDialogWithoutCarryingPoints) 
 }
 
 TEST_F(EstandarSeccionRun, CorvanaSectionsOnTheProfileNameTheRasanteFile) {
-    state.FormatoCampo = 3;
-    f.salida = dir.File("EJE.PRO");
-    f.nombreSalida = "EJE.PRO";
+    Corvana();
     WriteBytes(f.alzado, "1 0 100 0.01 0 500\n");
     WriteBytes(f.entrada, "0+100\n-2\t101\n0 101\n2 101\n");
     ASSERT_TRUE(Run());

@@ -1,6 +1,7 @@
 #pragma once
 // The sections a section parser hands to its writer, collected for comparison: each
-// point with the layer it went to, its offset, elevation and code.
+// point with the layer it went to, its offset, elevation and code; and the run of a
+// section reader in a test.
 
 #include <cstdint>
 #include <functional>
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "app/register_forms.h"
 #include "design_readers/section_shape.h"
+#include "support/reader_run.h"
 
 namespace testing_support {
 
@@ -52,5 +55,30 @@ inline std::vector<SeccionLeida> Secciones(
     });
     return r;
 }
+
+// A section reader's run: the dialogs registered, a section job in the window, the
+// section file sec.txt, the output EJE.SCT and the alzado file eje.alz in the work folder.
+class SeccionRun : public ReaderRun {
+protected:
+    SeccionRun() {
+        app::RegisterForms(ctx);
+        window.seccionTipo = true;
+        f.entrada = dir.File("sec.txt");
+        f.salida = dir.File("EJE.SCT");
+        f.nombreEntrada = "SEC.TXT";
+        f.nombreSalida = "EJE.SCT";
+        f.alzado = dir.File("eje.alz");
+        f.nombreAlzado = "EJE.ALZ";
+    }
+
+    // A Corvana run: its output EJE.PRO.
+    void Corvana() {
+        state.FormatoCampo = 3;
+        f.salida = dir.File("EJE.PRO");
+        f.nombreSalida = "EJE.PRO";
+    }
+
+    design_readers::FicherosSeccion f;
+};
 
 }  // namespace testing_support
