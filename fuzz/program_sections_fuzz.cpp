@@ -1,5 +1,5 @@
 // The typical-section readers of the design programs (Ispol listings, InRoads
-// reports, Cartomap files) through their whole shape: the first input byte chooses the program, the
+// reports, Cartomap and TCP files) through their whole shape: the first input byte chooses the program, the
 // next ones the layer dialog's answer and the field format (Corvana over a fixed
 // profile in the program's own alzado form); the rest is the section file.
 
@@ -10,6 +10,7 @@
 #include "design_readers/cartomap.h"
 #include "design_readers/inroads.h"
 #include "design_readers/ispol_seccion.h"
+#include "design_readers/tcp.h"
 #include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
 
@@ -28,6 +29,8 @@ const Programa kProgramas[] = {
      "  1.000  100000.000  1100.000\n"},
     {"InRoads", design_readers::InRoads_Seccion_Tipo, "LIN 0 100 0.01 0\nLIN 100000 1100 0.01 0\n"},
     {"Cartomap V4.xx", design_readers::Cartomap_Seccion_Tipo, "0\t0\t100\t0\t1\n100000\t0\t1100\t0\t1\n"},
+    {"TCP", design_readers::TCP_Seccion_Tipo, "0 100 0 0 0\n100000 1100 0 0 0\n"},
+    {"TCP V4", design_readers::TCP_Seccion_Tipo, "0 100 0 0 0\n100000 1100 0 0 0\n"},
 };
 
 }  // namespace

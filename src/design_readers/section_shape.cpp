@@ -80,8 +80,8 @@ bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& f
     Info_Proyect::Inicializa_Info(Info_Proyect::kSeccionTipo, s.InfoProyecto);
 
     std::string bloques(1, bloque);
-    if (capa == CapaSeccion::Todas) bloques = "TCSR";
-    if (capa == CapaSeccion::SinTaludes) bloques = std::string("TC") + bloque;
+    // Layers by code name their three files whatever each receives.
+    if (capa == CapaSeccion::Todas || capa == CapaSeccion::SinTaludes) bloques = "TCSR";
     field_writers::SeccionWriter writer(ctx.desktop, ficheros.salida, ficheros.indice, s.FormatoCampo, bloques, alzado);
     std::int64_t secciones = 0;
     double pkInicial = 0;

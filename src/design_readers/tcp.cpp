@@ -1,9 +1,12 @@
 #include "design_readers/tcp.h"
 
 #include <cmath>
+#include <utility>
 
 #include "common/gm_azimuths.h"
+#include "common/gm_section.h"
 #include "common/line_input.h"
+#include "common/numbers.h"
 #include "design_readers/text_rows.h"
 #include "field_writers/rechazo.h"
 
@@ -33,7 +36,92 @@ struct Vertice {
     std::int64_t linea = 0;
 };
 
+// A layer of a section and how many of its points lie left of the axis and right of
+// it (offset 0 counts right).
+struct Capa {
+    field_writers::TBloqueSeccion& bloque;
+    std::int32_t izquierda = 0;
+    std::int32_t derecha = 0;
+
+    void Insertar(std::int32_t posicion, TPuntoSeccion punto) {
+        GM::Insertar_Registro(posicion, punto, bloque.Puntos);
+        ++bloque.NumPuntos;
+    }
+    const TPuntoSeccion& Primero() const { return bloque.Puntos[1]; }
+    const TPuntoSeccion& Ultimo() const { return bloque.Puntos[static_cast<std::size_t>(bloque.NumPuntos)]; }
+};
+
+// Closes each outer layer across the gap the inner one leaves: T runs over C's outer
+// points (R's where C has none on that side), and C over R's.
+void Unir(Capa& T, Capa& C, const Capa& R) {
+    if (R.izquierda > 0) {
+        if (C.izquierda > 0) {
+            C.Insertar(C.izquierda + 1, R.Primero());
+            ++C.izquierda;
+        } else if (T.izquierda > 0) {
+            T.Insertar(T.izquierda + 1, R.Primero());
+            ++T.izquierda;
+        }
+    }
+    if (R.derecha > 0) {
+        if (C.derecha > 0) {
+            C.Insertar(C.izquierda + 1, R.Ultimo());
+            ++C.derecha;
+        } else if (T.derecha > 0) {
+            T.Insertar(T.izquierda + 1, R.Ultimo());
+            ++T.derecha;
+        }
+    }
+    if (C.izquierda > 0 && T.izquierda > 0) {
+        T.Insertar(T.izquierda + 1, C.Primero());
+        ++T.izquierda;
+    }
+    if (C.derecha > 0 && T.derecha > 0) T.Insertar(T.izquierda + 1, C.Ultimo());
+}
+
+// The layer of a point code in each layout; none for a code outside the ranges.
+char CapaDeCodigo(double codigo, bool version4) {
+    if (codigo >= 0 && codigo <= (version4 ? 40 : 20)) return 'R';
+    if (codigo >= (version4 ? 41 : 21) && codigo <= (version4 ? 60 : 59)) return 'C';
+    if (codigo >= (version4 ? 61 : 60) && codigo <= 99) return 'T';
+    return 0;
+}
+
 }  // namespace
+
+void LeerSeccionesTCP(const std::string& entrada, bool version4, char bloqueRasante, const EscribirSeccion& escribir) {
+    field_writers::TSeccion seccion;
+    Capa T{seccion.Bloque('T')}, C{seccion.Bloque('C')}, R{seccion.Bloque('R')};
+    double PkSeccion = 0;
+    bool abierta = false;
+    const auto cerrar = [&] {
+        if (T.bloque.NumPuntos + C.bloque.NumPuntos + R.bloque.NumPuntos > 0) {
+            Unir(T, C, R);
+            if (bloqueRasante == 'S') {
+                field_writers::TBloqueSeccion& S = seccion.Bloque('S');
+                std::swap(S.Puntos, R.bloque.Puntos);
+                std::swap(S.NumPuntos, R.bloque.NumPuntos);
+            }
+            escribir(PkSeccion, seccion);
+        }
+        seccion.Vaciar();
+        for (Capa* capa : {&T, &C, &R}) capa->izquierda = capa->derecha = 0;
+    };
+    DatosTCP(entrada, 4, 4, 4, [&](const TFields& c, std::int64_t numero) {
+        const double pk = Numero(c[1].Texto, numero);
+        if (abierta && pk != PkSeccion) cerrar();
+        PkSeccion = pk;
+        abierta = true;
+        const double codigo = Numero(c[4].Texto, numero);
+        const char letra = CapaDeCodigo(codigo, version4);
+        if (letra == 0) return;
+        Capa& capa = letra == 'T' ? T : letra == 'C' ? C : R;
+        const double desplazamiento = Numero(c[2].Texto, numero);
+        AnadirPunto(capa.bloque, desplazamiento, Numero(c[3].Texto, numero), numero, Num::StrTrim(codigo));
+        ++(desplazamiento < 0 ? capa.izquierda : capa.derecha);
+    });
+    cerrar();
+}
 
 void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
     std::vector<Vertice> v(1);
@@ -144,6 +232,17 @@ void LeerPlantaTCP(const std::string& entrada, std::int16_t formatoCampo, std::v
 
 bool TCP_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado) {
     return Leer_Alzado(ctx, window, ficheros, LeerAlzadoTCP, Alzado);
+}
+
+bool TCP_Seccion_Tipo(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros) {
+    const bool version4 = window.Programa() == "TCP V4";
+    char bloque = 'R';
+    return Leer_Seccion(
+        ctx, window, ficheros, CapaSeccion::SinTaludes, bloque,
+        [version4, &bloque](const std::string& entrada, const EscribirSeccion& escribir) {
+            LeerSeccionesTCP(entrada, version4, bloque, escribir);
+        },
+        TCP_Alzado);
 }
 
 bool TCP_Planta(Context& ctx, const Ficheros& ficheros) {

@@ -6,6 +6,12 @@
 //
 //   alzado  PK Z K HalfLength -      a vertex of the grade line; K = 0 without curve
 //   planta  PK X Y Acimut(gon) A R   the start of an element; the next line is its end
+//   sección PK Desplazamiento Cota Código
+//           consecutive lines of one PK are a section; the code gives the layer:
+//                     R        C        T
+//           TCP       0-20     21-59    60-99
+//           TCP V4    0-40     41-60    61-99
+//           other codes (20.5, 100, -1) are no point
 
 #include <cstdint>
 #include <string>
@@ -14,6 +20,7 @@
 #include "app/context.h"
 #include "common/records.h"
 #include "design_readers/reader_shape.h"
+#include "design_readers/section_shape.h"
 #include "design_readers/window_services.h"
 
 namespace design_readers {
@@ -27,5 +34,12 @@ void LeerPlantaTCP(const std::string& entrada, std::int16_t formatoCampo, std::v
 
 bool TCP_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, std::vector<TAlzado>& Alzado);
 bool TCP_Planta(Context& ctx, const Ficheros& ficheros);
+
+// The sections, layers joined at their edges; the R points go to block S when
+// bloqueRasante is 'S'. version4: the code ranges of "TCP V4".
+void LeerSeccionesTCP(const std::string& entrada, bool version4, char bloqueRasante, const EscribirSeccion& escribir);
+// EntryTCP.TCP_Seccion_Tipo: asks rasante or subrasante in every format; the vertical
+// alignment of a Corvana run from a TCP file.
+bool TCP_Seccion_Tipo(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros);
 
 }  // namespace design_readers

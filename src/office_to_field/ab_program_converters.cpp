@@ -39,6 +39,11 @@ bool TCP_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRe
     return true;
 }
 
+bool TCP_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::TCP_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
+    return true;
+}
+
 bool Trazado_Planta(Context& ctx, design_readers::WindowServices&, const AbRequest& request) {
     design_readers::Trazado_Planta(ctx, FicherosDe(ctx, request));
     return true;

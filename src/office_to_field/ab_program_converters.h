@@ -13,6 +13,7 @@ bool Cartomap_Alzado(Context& ctx, design_readers::WindowServices& window, const
 bool Cartomap_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool TCP_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool TCP_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool TCP_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Trazado_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Trazado_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 
