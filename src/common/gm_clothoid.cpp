@@ -3,6 +3,8 @@
 #include "common/gm_clothoid.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 #include "common/gm_plane.h"
@@ -13,33 +15,45 @@ namespace {
 
 constexpr int kTerminos = 50;
 
-// Factorials 0! .. 99!, built as running products: the same products, in the same
-// order, as computing each one afresh.
-constexpr std::array<double, 2 * kTerminos> Factoriales() {
+// The denominators (4n - 3)(2n - 2)! and (4n - 1)(2n - 1)! of the n-th terms
+// (n = 1 .. 50), the factorials built as running products: the same products, in
+// the same order, as computing each one afresh.
+struct Denominadores {
+    std::array<double, kTerminos + 1> C{};
+    std::array<double, kTerminos + 1> S{};
+};
+constexpr Denominadores CalcularDenominadores() {
     std::array<double, 2 * kTerminos> fact{};
     fact[0] = 1;
     for (std::size_t k = 1; k < fact.size(); ++k) fact[k] = fact[k - 1] * static_cast<double>(k);
-    return fact;
+    Denominadores d;
+    for (int n = 1; n <= kTerminos; ++n) {
+        d.C[n] = static_cast<double>(4 * n - 3) * fact[2 * n - 2];
+        d.S[n] = static_cast<double>(4 * n - 1) * fact[2 * n - 1];
+    }
+    return d;
 }
-constexpr std::array<double, 2 * kTerminos> kFactoriales = Factoriales();
+constexpr Denominadores kDenominadores = CalcularDenominadores();
 
 // Adding a term below a quarter of the sum's last place leaves the sum as it is.
+// The sums are finite, so the next double up is the next bit pattern.
 bool NoCambia(double suma, double termino) {
     const double a = std::fabs(suma);
-    const double ulp = std::nextafter(a, INFINITY) - a;
+    const double ulp = std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) + 1) - a;
     return std::fabs(termino) * 4 < ulp;
 }
 
 }  // namespace
 
 void Integrales_Fresnel(double T, double& C, double& S) {
-    const auto& fact = kFactoriales;
     double sumaC = 0;
     double sumaS = 0;
     for (int n = 1; n <= kTerminos; ++n) {
         const double signo = (n % 2 == 1) ? 1.0 : -1.0;
-        const double terminoC = signo * Finito(std::pow(T, 2 * n - 2)) / ((4 * n - 3) * fact[2 * n - 2]);
-        const double terminoS = signo * Finito(std::pow(T, 2 * n - 1)) / ((4 * n - 1) * fact[2 * n - 1]);
+        // T^0 is 1 whatever T is, NaN included.
+        const double potenciaC = n == 1 ? 1.0 : Finito(std::pow(T, 2 * n - 2));
+        const double terminoC = signo * potenciaC / kDenominadores.C[n];
+        const double terminoS = signo * Finito(std::pow(T, 2 * n - 1)) / kDenominadores.S[n];
         sumaC = Finito(sumaC + terminoC);
         sumaS = Finito(sumaS + terminoS);
         // Once the terms shrink from one to the next (T^2 below (2n-1)(2n)) and no

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "common/ktw_word.h"
 #include "common/numbers.h"
@@ -96,32 +97,36 @@ void Append_Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view 
 void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor, std::string& Linea) {
     char text[Num::kPlainFormatBytes];
     const std::size_t length = Num::FormatPlain(Valor, "0.000", '.', text);
-    const std::string_view shown(text, length);
     // The usual text, "[-]digits.ddd" within the sixteen data characters, is its own
     // thousandths: below 10^15, reading it back, multiplying by 1000 and rounding
-    // gives its digits again, so they are copied without the point and the leading
-    // zeros. A longer text is cut to sixteen characters by the word, and the word
-    // reads what is left: that, and a text of another form, take the whole road.
-    if (length == 0 || length > static_cast<std::size_t>(kDataLength) ||
-        shown.find_first_not_of("-.0123456789") != std::string_view::npos) {
+    // gives its digits again, so they are copied right-aligned into the data without
+    // the point (leading zeros are padding anyway). A longer text is cut to sixteen
+    // characters by the word, and the word reads what is left: that, a text of
+    // another form and a WI that is not six plain characters take the whole road.
+    const std::string_view wi = WI.substr(0, 6);
+    const bool wiPlain =
+        wi.size() == 6 && std::all_of(wi.begin(), wi.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (length < 5 || length > static_cast<std::size_t>(kDataLength) || text[length - 4] != '.' || !wiPlain) {
         std::string word;
         Palabra_KTW(Marca, 3, WI, Num::Format(Valor, "0.000", '.'), word);
         Linea += word;
         return;
     }
-    char digits[kDataLength];
-    std::size_t count = 0;
-    for (const char c : shown.substr(shown.front() == '-' ? 1 : 0)) {
-        if (c == '.' || (count == 0 && c == '0')) continue;
-        digits[count++] = c;
-    }
-    AppendHead(Marca, WI, Linea);
-    // A text that rounds to zero has no minus sign; "0" below a thousandth.
-    if (count == 0) {
-        AppendData('+', "0", Linea);
-    } else {
-        AppendData(shown.front() == '-' ? '-' : '+', std::string_view(digits, count), Linea);
-    }
+    const bool negative = text[0] == '-';
+    const std::size_t entero = length - 4 - (negative ? 1 : 0);  // digits before the point
+    char word[1 + 6 + 1 + kDataLength + 1];
+    char* w = word;
+    if (Marca) *w++ = '*';
+    std::memcpy(w, wi.data(), 6);
+    w += 6;
+    // A text that rounds to zero has no minus sign.
+    *w++ = negative && std::string_view(text, length) != "-0.000" ? '-' : '+';
+    std::memset(w, '0', kDataLength);
+    std::memcpy(w + kDataLength - 3, text + length - 3, 3);
+    std::memcpy(w + kDataLength - 3 - entero, text + length - 4 - entero, entero);
+    w += kDataLength;
+    *w++ = ' ';
+    Linea.append(word, static_cast<std::size_t>(w - word));
 }
 
 }  // namespace GM
