@@ -1,8 +1,6 @@
 #include "design_readers/inroads.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -24,6 +22,19 @@ void TokensDeInforme(std::string_view linea, std::size_t maximo, std::vector<std
     linea = Recortar(linea);
     if (linea.empty() || linea[0] == '*' || linea[0] == '{') return;
     Tokens(linea, maximo, tokens);
+}
+
+// Every token of a trimmed line is a number; the tokens are looked at one by one, none kept.
+bool TodosNumericos(std::string_view linea) {
+    const auto blanco = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t k = 0;
+    while (k < linea.size()) {
+        while (k < linea.size() && blanco(linea[k])) ++k;
+        const std::size_t inicio = k;
+        while (k < linea.size() && !blanco(linea[k])) ++k;
+        if (k > inicio && !Strings::IsNumericString(linea.substr(inicio, k - inicio))) return false;
+    }
+    return true;
 }
 
 // A number token with its decimal comma read as a point.
@@ -193,8 +204,8 @@ void LeerSeccionesInRoads(const std::string& entrada, char bloque, const Escribi
     std::int64_t numero = 0;
     while (input.Next(linea)) {
         ++numero;
-        TokensDeInforme(linea, std::numeric_limits<std::size_t>::max(), tokens);
-        if (tokens.size() < 3 || !std::all_of(tokens.begin(), tokens.end(), Strings::IsNumericString)) continue;
+        TokensDeInforme(linea, 3, tokens);
+        if (tokens.size() < 3 || !TodosNumericos(Recortar(linea))) continue;
         const double estacion = Estacion(tokens[0]);
         if (puntos.NumPuntos > 0 && estacion != Pk) {
             escribir(Pk, seccion);

@@ -1,9 +1,10 @@
 // Cartomap typical sections, written by hand from the field layouts: a chainage line,
 // a 7-field line (chainage and first point), 6-field point lines; offsets increase.
+// The layer choice and the refused alzado are driven from the window in
+// scenarios/design_readers/cartomap_sections.scn.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,6 @@
 
 namespace {
 
-using testing_support::ReadBytes;
 using testing_support::SeccionLeida;
 using testing_support::WriteBytes;
 
@@ -42,37 +42,6 @@ TEST(CartomapSecciones, ChainagesIncreasingOffsetsAndTheLastLine) {
         {130, {{'R', -1, 102}}},
     };
     EXPECT_EQ(got, want);
-}
-
-class CartomapSeccionRun : public testing_support::SeccionRun {
-protected:
-    CartomapSeccionRun() {
-        window.programa = "Cartomap V4.xx";
-        WriteBytes(f.entrada, "0+100\t0\t0\t-5\t0\t100\t1\r\n");
-    }
-};
-
-TEST_F(CartomapSeccionRun, WithoutDialogTheLastChoiceHoldsAndTheSummaryNamesItsLayer) {
-    state.FormatoCampo = 0;
-    state.OpcionSubRasante = -1;  // left by a dialog earlier in the program run
-    ASSERT_TRUE(design_readers::Cartomap_Seccion_Tipo(ctx, window, f));
-    const std::string b = ReadBytes(f.salida);
-    // 12 bytes of header, T and C empty (5 bytes each), then S with its one point.
-    ASSERT_EQ(b.size(), 12u + 20u + 32u);
-    EXPECT_EQ(b[22], 'S');
-    EXPECT_EQ(b[23], 1);
-    EXPECT_EQ(state.InfoProyecto.NombreSubRasante, "EJE.SCT");
-    EXPECT_EQ(state.InfoProyecto.NombreRasante, "");
-}
-
-TEST_F(CartomapSeccionRun, ARefusedAlzadoStopsTheCorvanaRun) {
-    Corvana();
-    WriteBytes(f.alzado, "PK\tX\tZ\r\n");
-    EXPECT_FALSE(design_readers::Cartomap_Seccion_Tipo(ctx, window, f));
-    EXPECT_EQ(state.ErrorFichero, 1);
-    EXPECT_FALSE(std::filesystem::exists(f.salida));
-    ASSERT_EQ(desktop.Boxes().size(), 1u);
-    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero EJE.ALZ no se ha transformado.\r\rEl fichero no es de tipo CARTOMAP");
 }
 
 }  // namespace
