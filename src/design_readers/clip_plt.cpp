@@ -10,7 +10,6 @@
 #include "common/numbers.h"
 #include "common/splitters.h"
 #include "design_readers/clip_text.h"
-#include "field_writers/rechazo.h"
 
 namespace EntryClipWindows {
 
@@ -36,21 +35,12 @@ std::array<double, 6> PointOf(std::string_view line, std::int64_t number, TField
 
 void LeerPlantaPLT(const std::string& entrada, std::vector<TPlanta>& Planta) {
     LineInput input(entrada);
-    std::string_view line;
     std::int64_t number = 0;
-    bool header = false;
-    while (input.Next(line)) {
-        ++number;
-        if (LineaVacia(line)) continue;
-        if (line != "*PLT" && line != "*PLT1") break;
-        header = true;
-        if (line == "*PLT1" && input.Next(line)) ++number;
-        break;
-    }
-    if (!header) throw Rechazo("El fichero no es de tipo CLIP");
+    LeerCabecera(input, number, "*PLT");
 
     std::vector<std::array<double, 6>> points;
     TFields campos;
+    std::string_view line;
     while (input.Next(line)) {
         ++number;
         if (!LineaVacia(line)) points.push_back(PointOf(line, number, campos));

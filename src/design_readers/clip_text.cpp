@@ -2,6 +2,7 @@
 
 #include "common/line_input.h"
 #include "common/splitters.h"
+#include "field_writers/rechazo.h"
 
 namespace EntryClipWindows {
 
@@ -44,6 +45,19 @@ std::string PrimeraLinea(const std::string& path) {
     while (input.Next(line))
         if (!LineaVacia(line)) return std::string(line);
     return {};
+}
+
+void LeerCabecera(LineInput& input, std::int64_t& Numero, std::string_view cabecera) {
+    std::string_view line;
+    while (input.Next(line)) {
+        ++Numero;
+        if (LineaVacia(line)) continue;
+        const bool larga = line.size() == cabecera.size() + 1 && line.back() == '1';
+        if (line.substr(0, larga ? cabecera.size() : line.size()) != cabecera) break;
+        if (larga && input.Next(line)) ++Numero;
+        return;
+    }
+    throw Rechazo("El fichero no es de tipo CLIP");
 }
 
 }  // namespace EntryClipWindows

@@ -9,6 +9,8 @@
 
 #include "common/field.h"
 
+class LineInput;
+
 namespace EntryClipWindows {
 
 // The next line of a text held in memory, without its line end (CR LF, or a lone CR
@@ -29,5 +31,11 @@ bool LineaVacia(std::string_view line);
 // without its line end; empty when there is none. Throws ConversionError when the
 // file cannot be read.
 std::string PrimeraLinea(const std::string& path);
+
+// Reads up to the first line that holds text, which must be exactly `cabecera`
+// ("*PLT", "*ALZ") or `cabecera` followed by "1"; after the latter one more line is
+// passed over. Numero counts the lines read. Throws Rechazo "El fichero no es de tipo
+// CLIP" otherwise.
+void LeerCabecera(LineInput& input, std::int64_t& Numero, std::string_view cabecera);
 
 }  // namespace EntryClipWindows

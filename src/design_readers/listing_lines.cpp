@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "common/chainage.h"
 #include "common/errors.h"
 #include "common/numbers.h"
 
@@ -50,6 +51,15 @@ double Numero(std::string_view texto, std::int64_t numeroLinea) {
     } catch (const std::overflow_error&) {
         throw ConversionError(EnLinea(numeroLinea, "el número " + std::string(Recortar(texto)) +
                                                        " es demasiado grande."));
+    }
+}
+
+double NumeroPK(std::string_view texto, std::int64_t numeroLinea) {
+    std::string pk(texto);
+    try {
+        return ab_form_services::Valor_Entero_Doble(pk);
+    } catch (const std::overflow_error&) {
+        throw ConversionError(EnLinea(numeroLinea, "el P.K. " + pk + " es demasiado grande."));
     }
 }
 

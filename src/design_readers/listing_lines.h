@@ -22,6 +22,9 @@ void Tokens(std::string_view linea, std::size_t maximo, std::vector<std::string_
 // The number a text reads as (Num::Val); a number too large for a Double is a
 // failure naming the line.
 double Numero(std::string_view texto, std::int64_t numeroLinea);
+// A chainage written as kilometres, a sign and metres («1+234.5») or as metres
+// (ab_form_services::Valor_Entero_Doble); one too large is a failure naming the line.
+double NumeroPK(std::string_view texto, std::int64_t numeroLinea);
 // "Línea n: " and the text.
 std::string EnLinea(std::int64_t numeroLinea, std::string_view texto);
 

@@ -39,6 +39,7 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Istram_Planta, Istram_Planta);
     table.Set(AbConverter::ClipWin_Planta, ClipWin_Planta);
     table.Set(AbConverter::Istram_Alzado, Istram_Alzado);
+    table.Set(AbConverter::ClipWin_Alzado, ClipWin_Alzado);
     table.Set(AbConverter::InRoads_Planta, InRoads_Planta);
     table.Set(AbConverter::InRoads_Alzado, InRoads_Alzado);
     table.Set(AbConverter::Cartomap_Planta, Cartomap_Planta);

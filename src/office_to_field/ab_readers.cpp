@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/errors.h"
-#include "design_readers/clip_plt.h"
+#include "design_readers/clip_entrada.h"
 #include "design_readers/estandar.h"
 #include "design_readers/reader_shape.h"
 #include "design_readers/inroads.h"
@@ -39,13 +38,15 @@ bool Estandar_Alzado(Context& ctx, design_readers::WindowServices& window, const
     return true;
 }
 
-bool ClipWin_Planta(Context& ctx, design_readers::WindowServices&, const AbRequest& request) {
-    // The extension decides, in any letter case; a name without "." is never a listing.
-    const std::size_t dot = request.InPath.find_last_of('.');
-    std::string extension = dot == std::string::npos ? std::string() : request.InPath.substr(dot + 1);
-    for (char& c : extension) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    if (extension == "RTF") throw ConversionError("La lectura de listados RTF de planta no está disponible todavía.");
-    design_readers::Leer_Planta(ctx, FicherosDe(ctx, request), EntryClipWindows::LeerPlantaPLT);
+bool ClipWin_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    std::vector<TAlzado> alzado;
+    EntryClipWindows::ClipWin_Leer_Fichero(ctx, window, FicherosDe(ctx, request), EntryClipWindows::kTipoPlanta, alzado);
+    return true;
+}
+
+bool ClipWin_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    std::vector<TAlzado> alzado;
+    EntryClipWindows::ClipWin_Leer_Fichero(ctx, window, FicherosDe(ctx, request), EntryClipWindows::kTipoAlzado, alzado);
     return true;
 }
 

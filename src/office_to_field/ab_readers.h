@@ -22,8 +22,9 @@ design_readers::FicherosSeccion FicherosSeccionDe(const Context& ctx, const AbRe
 bool Estandar_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Estandar_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Istram_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
-// Clip planta: "*PLT" files; RTF listings are not read yet.
+// Clip planta ("*PLT" files, RTF listings) and alzado ("*ALZ" files, printed and RTF listings).
 bool ClipWin_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+bool ClipWin_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Istram_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
