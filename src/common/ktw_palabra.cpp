@@ -1,6 +1,5 @@
 // Building one wide KTW word for the Tunelix files and their header.
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -16,16 +15,47 @@ namespace {
 
 constexpr std::int32_t kDataLength = 16;
 
+bool Ascii(std::string_view text) {
+    unsigned char bits = 0;
+    for (const char c : text) bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
+}
+
 // Columns count characters: a file name handed in as UTF-8 (such as the output name
 // of the Tunelix header) must fill the sixteen data columns it will take in the file.
 std::string_view FirstChars(std::string_view text, std::int32_t count) {
     // ASCII, the usual case, is a character a byte.
     const std::string_view first = text.substr(0, static_cast<std::size_t>(count));
-    if (std::all_of(first.begin(), first.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        return first;
-    }
+    if (Ascii(first)) return first;
     return Utf8::Columns(text).Mid(1, count);
 }
+
+// The usual word, a WI of six ASCII characters and ASCII data of at most sixteen
+// characters, is built aside and added in one piece.
+bool PlainWI(std::string_view WI) { return WI.size() >= 6 && Ascii(WI.substr(0, 6)); }
+
+class PlainWord {
+public:
+    // "*" when Marca, the six WI characters, the sign and sixteen "0" of data.
+    PlainWord(bool Marca, std::string_view WI, char sign) {
+        if (Marca) *end_++ = '*';
+        std::memcpy(end_, WI.data(), 6);
+        end_ += 6;
+        *end_++ = sign;
+        std::memcpy(end_, "0000000000000000", kDataLength);
+        end_ += kDataLength;
+    }
+    // The last `count` characters of the data.
+    char* Last(std::size_t count) { return end_ - count; }
+    void AppendTo(std::string& Linea) {
+        *end_++ = ' ';
+        Linea.append(word_, static_cast<std::size_t>(end_ - word_));
+    }
+
+private:
+    char word_[1 + 6 + 1 + kDataLength + 1];
+    char* end_ = word_;
+};
 
 void AppendHead(bool Marca, std::string_view WI, std::string& Palabra) {
     if (Marca) Palabra += '*';
@@ -90,6 +120,15 @@ void Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, 
 }
 
 void Append_Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Linea) {
+    const std::string_view first = Texto.substr(0, kDataLength);
+    // Sixteen ASCII characters or fewer are the first sixteen characters.
+    if (Ascii(first) && PlainWI(WI)) {
+        const std::string_view data = Utf8::TrimBlanks(first);
+        PlainWord word(Marca, WI, '+');
+        if (!data.empty()) std::memcpy(word.Last(data.size()), data.data(), data.size());
+        word.AppendTo(Linea);
+        return;
+    }
     AppendHead(Marca, WI, Linea);
     AppendData('+', Utf8::TrimBlanks(FirstChars(Texto, kDataLength)), Linea);
 }
@@ -100,13 +139,11 @@ void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor,
     // The usual text, "[-]digits.ddd" within the sixteen data characters, is its own
     // thousandths: below 10^15, reading it back, multiplying by 1000 and rounding
     // gives its digits again, so they are copied right-aligned into the data without
-    // the point (leading zeros are padding anyway). A longer text is cut to sixteen
-    // characters by the word, and the word reads what is left: that, a text of
-    // another form and a WI that is not six plain characters take the whole road.
-    const std::string_view wi = WI.substr(0, 6);
-    const bool wiPlain =
-        wi.size() == 6 && std::all_of(wi.begin(), wi.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (length < 5 || length > static_cast<std::size_t>(kDataLength) || text[length - 4] != '.' || !wiPlain) {
+    // the point (leading zeros are padding anyway). A text that rounds to zero has no
+    // minus sign. A longer text is cut to sixteen characters by the word, and the
+    // word reads what is left: that, a text of another form and a WI that is not six
+    // ASCII characters take the whole road.
+    if (length < 5 || length > static_cast<std::size_t>(kDataLength) || text[length - 4] != '.' || !PlainWI(WI)) {
         std::string word;
         Palabra_KTW(Marca, 3, WI, Num::Format(Valor, "0.000", '.'), word);
         Linea += word;
@@ -114,19 +151,10 @@ void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor,
     }
     const bool negative = text[0] == '-';
     const std::size_t entero = length - 4 - (negative ? 1 : 0);  // digits before the point
-    char word[1 + 6 + 1 + kDataLength + 1];
-    char* w = word;
-    if (Marca) *w++ = '*';
-    std::memcpy(w, wi.data(), 6);
-    w += 6;
-    // A text that rounds to zero has no minus sign.
-    *w++ = negative && std::string_view(text, length) != "-0.000" ? '-' : '+';
-    std::memset(w, '0', kDataLength);
-    std::memcpy(w + kDataLength - 3, text + length - 3, 3);
-    std::memcpy(w + kDataLength - 3 - entero, text + length - 4 - entero, entero);
-    w += kDataLength;
-    *w++ = ' ';
-    Linea.append(word, static_cast<std::size_t>(w - word));
+    PlainWord word(Marca, WI, negative && std::string_view(text, length) != "-0.000" ? '-' : '+');
+    std::memcpy(word.Last(3), text + length - 3, 3);
+    std::memcpy(word.Last(3 + entero), text + length - 4 - entero, entero);
+    word.AppendTo(Linea);
 }
 
 }  // namespace GM
