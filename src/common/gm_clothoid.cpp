@@ -59,9 +59,17 @@ void Integrales_Fresnel(double T, double& C, double& S) {
         // Once the terms shrink from one to the next (T^2 below (2n-1)(2n)) and no
         // longer reach the sums' last place, the remaining terms of the 50 change
         // neither sum: stopping here gives the very same bits, many times sooner.
-        if (T * T < static_cast<double>((2 * n - 1) * (2 * n)) && NoCambia(sumaC, terminoC) &&
-            NoCambia(sumaS, terminoS)) {
-            break;
+        // The next terms are below these times T^2 / ((2n-1)(2n)) (twice that covers
+        // every rounding of the powers and factorials): when those cannot reach the
+        // sums' last place either, the next round would add nothing and stop, so it
+        // is not run.
+        const double divisor = static_cast<double>((2 * n - 1) * (2 * n));
+        if (T * T < divisor) {
+            const double mengua = 2 * (T * T) / divisor;
+            if ((NoCambia(sumaC, terminoC) && NoCambia(sumaS, terminoS)) ||
+                (NoCambia(sumaC, terminoC * mengua) && NoCambia(sumaS, terminoS * mengua))) {
+                break;
+            }
         }
     }
     const double factor = Raiz(T * 2);

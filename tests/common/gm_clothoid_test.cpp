@@ -40,7 +40,7 @@ void FresnelCompleto(double T, double& C, double& S) {
 
 TEST(GmFresnel, StoppingEarlyGivesTheBitsOfAllFiftyTerms) {
     // Spiral angles from a hair above zero to several turns, on an uneven grid.
-    for (double T = 1e-9; T < 40; T = T * 1.37 + 1e-7) {
+    for (double T = 1e-9; T < 40; T = T * 1.05 + 1e-7) {
         double c = 0, s = 0, cRef = 0, sRef = 0;
         GM::Integrales_Fresnel(T, c, s);
         FresnelCompleto(T, cRef, sRef);
