@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <stdexcept>
 
 #include "common/errors.h"
@@ -66,9 +68,20 @@ std::int32_t Numero(double valor, std::int64_t numeroLinea) {
     }
 }
 
+// Element lines of the files met are longer than this. Room for the elements a file
+// of that many bytes a line would hold is asked for at once: a longer file's array
+// grows without being copied over and over, and room never used is never touched,
+// so it takes no memory.
+constexpr std::uintmax_t kBytesPorLinea = 32;
+
 template <class Elemento, class DeLinea>
 void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, DeLinea deLinea) {
     LineInput input(entrada);
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(entrada, error);
+    if (!error && bytes / kBytesPorLinea < elementos.max_size() - elementos.size()) {
+        elementos.reserve(elementos.size() + static_cast<std::size_t>(bytes / kBytesPorLinea));
+    }
     Elemento trabajo{};  // carries fields only from one line of this file to the next
     std::string_view linea;
     std::int64_t numero = 0;
