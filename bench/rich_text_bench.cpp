@@ -1,6 +1,7 @@
-// An RTF planta listing of about 50 MB (a table of seven cells a row, as a word
+// A Clip RTF planta listing of about 50 MB (a table of seven cells a row, as a word
 // processor writes it: row properties, paragraph marks and font changes around every
-// cell) turned into plain text, beside a plain read of the same file.
+// cell) turned into plain text, and read into elements, beside a plain read of the
+// same file.
 
 #include <benchmark/benchmark.h>
 
@@ -8,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "bench_support.h"
+#include "design_readers/clip_planta_rtf.h"
 #include "platform/rich_text.h"
 
 namespace {
@@ -27,8 +30,8 @@ const std::string& InputFile() {
         for (long row = 0; written < kTargetBytes; ++row) {
             text += "\\trowd\\trgaph108\\trleft-108\\cellx1200\\cellx2400\\cellx3600\\cellx4800\\cellx6000"
                     "\\cellx7200\\cellx8400\r\n";
-            const std::string cells[] = {std::to_string(row),
-                                         std::to_string(row / 1000) + "+" + std::to_string(row % 1000) + ".000",
+            const std::string cells[] = {std::to_string(row / 100) + "+" + std::to_string(row % 100 * 10) + ".000",
+                                         "10.000",
                                          "1,234,567.890", "4,456,789.123", "123.4567", "  infinito",
                                          std::to_string(row % 97) + ".250"};
             for (const std::string& cell : cells)
@@ -76,9 +79,25 @@ void BM_RtfToText(benchmark::State& state) {
     bench::ReportMemory(state);
 }
 
+// The text read on into the elements of the alignment, as the Clip planta reader does.
+void BM_ClipPlantaRTF(benchmark::State& state) {
+    std::size_t elements = 0;
+    for (auto _ : state) {
+        const auto text = platform::LoadRtfText(InputFile());
+        std::vector<TPlanta> planta(1);
+        EntryClipWindows::LeerPlantaRTF(text ? *text : std::string(), planta);
+        elements = planta.size() - 1;
+        benchmark::DoNotOptimize(planta.data());
+    }
+    state.SetBytesProcessed(state.iterations() * FileBytes());
+    state.counters["elements"] = static_cast<double>(elements);
+    bench::ReportMemory(state);
+}
+
 BENCHMARK(BM_ReadFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RtfToText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClipPlantaRTF)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
