@@ -54,6 +54,7 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::InRoads_Seccion_Tipo, InRoads_Seccion_Tipo);
     table.Set(AbConverter::Cartomap_Seccion_Tipo, Cartomap_Seccion_Tipo);
     table.Set(AbConverter::TCP_Seccion_Tipo, TCP_Seccion_Tipo);
+    table.Set(AbConverter::ClipWin_Seccion_Tipo, ClipWin_Seccion_Tipo);
 }
 
 }  // namespace office_to_field

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "design_readers/clip_entrada.h"
+#include "design_readers/clip_secciones.h"
 #include "design_readers/estandar.h"
 #include "design_readers/reader_shape.h"
 #include "design_readers/inroads.h"
@@ -47,6 +48,11 @@ bool ClipWin_Planta(Context& ctx, design_readers::WindowServices& window, const 
 bool ClipWin_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
     std::vector<TAlzado> alzado;
     EntryClipWindows::ClipWin_Leer_Fichero(ctx, window, FicherosDe(ctx, request), EntryClipWindows::kTipoAlzado, alzado);
+    return true;
+}
+
+bool ClipWin_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    EntryClipWindows::ClipWin_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
     return true;
 }
 

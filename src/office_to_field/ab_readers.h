@@ -25,6 +25,8 @@ bool Istram_Planta(Context& ctx, design_readers::WindowServices& window, const A
 // Clip planta ("*PLT" files, RTF listings) and alzado ("*ALZ" files, printed and RTF listings).
 bool ClipWin_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool ClipWin_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
+// Clip typical sections: RTF listings, "*TRV" files and printed listings.
+bool ClipWin_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool Istram_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Planta(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
 bool InRoads_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request);
