@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
 #include "common/ktw_word.h"
 #include "common/numbers.h"
@@ -34,28 +35,23 @@ std::string_view FirstChars(std::string_view text, std::int32_t count) {
 // characters, is built aside and added in one piece.
 bool PlainWI(std::string_view WI) { return WI.size() >= 6 && Ascii(WI.substr(0, 6)); }
 
-class PlainWord {
-public:
-    // "*" when Marca, the six WI characters, the sign and sixteen "0" of data.
-    PlainWord(bool Marca, std::string_view WI, char sign) {
-        if (Marca) *end_++ = '*';
-        std::memcpy(end_, WI.data(), 6);
-        end_ += 6;
-        *end_++ = sign;
-        std::memcpy(end_, "0000000000000000", kDataLength);
-        end_ += kDataLength;
-    }
-    // The last `count` characters of the data.
-    char* Last(std::size_t count) { return end_ - count; }
-    void AppendTo(std::string& Linea) {
-        *end_++ = ' ';
-        Linea.append(word_, static_cast<std::size_t>(end_ - word_));
-    }
+// Writes "*" when Marca, the six WI characters, the sign and sixteen "0" of data;
+// returns the end of the data, before which the data's characters go.
+char* StartPlainWord(char* to, bool Marca, std::string_view WI, char sign) {
+    if (Marca) *to++ = '*';
+    std::memcpy(to, WI.data(), 6);
+    to += 6;
+    *to++ = sign;
+    std::memcpy(to, "0000000000000000", kDataLength);
+    return to + kDataLength;
+}
 
-private:
-    char word_[1 + 6 + 1 + kDataLength + 1];
-    char* end_ = word_;
-};
+// A word made on the whole road, copied to `to`.
+char* PutWord(char* to, const std::string& word) {
+    if (word.size() > kPalabraKTWMaxBytes) throw std::length_error("Palabra KTW demasiado larga");
+    std::memcpy(to, word.data(), word.size());
+    return to + word.size();
+}
 
 void AppendHead(bool Marca, std::string_view WI, std::string& Palabra) {
     if (Marca) Palabra += '*';
@@ -116,24 +112,26 @@ void Palabra_KTW(bool Marca, std::int16_t /*Decimales*/, std::string_view WI,
 
 void Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Palabra) {
     Palabra.clear();
-    Append_Palabra_KTW_Texto(Marca, WI, Texto, Palabra);
+    AppendHead(Marca, WI, Palabra);
+    AppendData('+', Utf8::TrimBlanks(FirstChars(Texto, kDataLength)), Palabra);
 }
 
-void Append_Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Linea) {
+char* Poner_Palabra_KTW_Texto(char* to, bool Marca, std::string_view WI, std::string_view Texto) {
     const std::string_view first = Texto.substr(0, kDataLength);
     // Sixteen ASCII characters or fewer are the first sixteen characters.
     if (Ascii(first) && PlainWI(WI)) {
         const std::string_view data = Utf8::TrimBlanks(first);
-        PlainWord word(Marca, WI, '+');
-        if (!data.empty()) std::memcpy(word.Last(data.size()), data.data(), data.size());
-        word.AppendTo(Linea);
-        return;
+        char* const end = StartPlainWord(to, Marca, WI, '+');
+        if (!data.empty()) std::memcpy(end - data.size(), data.data(), data.size());
+        *end = ' ';
+        return end + 1;
     }
-    AppendHead(Marca, WI, Linea);
-    AppendData('+', Utf8::TrimBlanks(FirstChars(Texto, kDataLength)), Linea);
+    std::string word;
+    Palabra_KTW_Texto(Marca, WI, Texto, word);
+    return PutWord(to, word);
 }
 
-void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor, std::string& Linea) {
+char* Poner_Palabra_KTW_Milesimas(char* to, bool Marca, std::string_view WI, double Valor) {
     char text[Num::kPlainFormatBytes];
     const std::size_t length = Num::FormatPlain(Valor, "0.000", '.', text);
     // The usual text, "[-]digits.ddd" within the sixteen data characters, is its own
@@ -146,15 +144,16 @@ void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor,
     if (length < 5 || length > static_cast<std::size_t>(kDataLength) || text[length - 4] != '.' || !PlainWI(WI)) {
         std::string word;
         Palabra_KTW(Marca, 3, WI, Num::Format(Valor, "0.000", '.'), word);
-        Linea += word;
-        return;
+        return PutWord(to, word);
     }
     const bool negative = text[0] == '-';
     const std::size_t entero = length - 4 - (negative ? 1 : 0);  // digits before the point
-    PlainWord word(Marca, WI, negative && std::string_view(text, length) != "-0.000" ? '-' : '+');
-    std::memcpy(word.Last(3), text + length - 3, 3);
-    std::memcpy(word.Last(3 + entero), text + length - 4 - entero, entero);
-    word.AppendTo(Linea);
+    char* const end =
+        StartPlainWord(to, Marca, WI, negative && std::string_view(text, length) != "-0.000" ? '-' : '+');
+    std::memcpy(end - 3, text + length - 3, 3);
+    std::memcpy(end - 3 - entero, text + length - 4 - entero, entero);
+    *end = ' ';
+    return end + 1;
 }
 
 }  // namespace GM

@@ -73,11 +73,12 @@ void Palabra_KTW(bool Marca, std::int16_t Decimales, std::string_view WI, std::s
 // (a file named "123"): its first sixteen characters, trimmed, with the sign "+".
 void Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Palabra);
 
-// For lines built word after word, the word added to the end of Linea: the word of
-// Palabra_KTW_Texto, and the word Palabra_KTW(Marca, 3, WI, Format(Valor, "0.000", '.'))
-// builds (the value rounded to three decimals, in thousandths) without the texts
-// in between.
-void Append_Palabra_KTW_Texto(bool Marca, std::string_view WI, std::string_view Texto, std::string& Linea);
-void Append_Palabra_KTW_Milesimas(bool Marca, std::string_view WI, double Valor, std::string& Linea);
+// For lines built word after word, the word written at `to`, which has room for
+// kPalabraKTWMaxBytes; returns the end of the word. The word of Palabra_KTW_Texto,
+// and the word Palabra_KTW(Marca, 3, WI, Format(Valor, "0.000", '.')) builds (the
+// value rounded to three decimals, in thousandths) without the texts in between.
+inline constexpr std::size_t kPalabraKTWMaxBytes = 128;
+char* Poner_Palabra_KTW_Texto(char* to, bool Marca, std::string_view WI, std::string_view Texto);
+char* Poner_Palabra_KTW_Milesimas(char* to, bool Marca, std::string_view WI, double Valor);
 
 }  // namespace GM

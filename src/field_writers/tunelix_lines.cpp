@@ -8,23 +8,31 @@ namespace field_writers {
 namespace {
 
 constexpr double kMarca = 0.001;
+constexpr std::size_t kPalabrasPorLinea = 6;  // a keyword and up to five values
 
+// One line, built aside and added to the output in one piece.
 class Linea {
 public:
     // A keyword is never a number: its word is a text word.
     Linea(std::string& out, const char* keyword) : out_(out) {
-        GM::Append_Palabra_KTW_Texto(true, "71....", keyword, out_);
+        end_ = GM::Poner_Palabra_KTW_Texto(line_, true, "71....", keyword);
     }
     // The value rounded to three decimals, its word made from the rounded digits, so
     // that the word's thousandths are never cut (1.001 gives 1001).
     Linea& Valor(const char* wi, double value) {
-        GM::Append_Palabra_KTW_Milesimas(false, wi, value, out_);
+        end_ = GM::Poner_Palabra_KTW_Milesimas(end_, false, wi, value);
         return *this;
     }
-    void Fin() { out_ += "\r\n"; }
+    void Fin() {
+        *end_++ = '\r';
+        *end_++ = '\n';
+        out_.append(line_, static_cast<std::size_t>(end_ - line_));
+    }
 
 private:
     std::string& out_;
+    char line_[kPalabrasPorLinea * GM::kPalabraKTWMaxBytes + 2];  // the words and CR LF
+    char* end_ = line_;
 };
 
 // The keyword of a clothoid by its start radius R and the radius Rn it leads to;

@@ -99,16 +99,16 @@ TEST(PalabraKTWMilesimas, IsTheWordOfTheRoundedText) {
         {1e20, "81..10+1000000000000000000 "},
     };
     for (const auto& c : cases) {
-        std::string line = "X";
-        GM::Append_Palabra_KTW_Milesimas(false, "81..10", c.value, line);
-        EXPECT_EQ(line, std::string("X") + c.expected) << c.value;
+        char fast[GM::kPalabraKTWMaxBytes];
+        EXPECT_EQ(std::string(fast, GM::Poner_Palabra_KTW_Milesimas(fast, false, "81..10", c.value)), c.expected)
+            << c.value;
         std::string word;
         GM::Palabra_KTW(false, 3, "81..10", Num::Format(c.value, "0.000", '.'), word);
         EXPECT_EQ(word, c.expected) << c.value;
     }
-    std::string marked;
-    GM::Append_Palabra_KTW_Milesimas(true, "84..10", 7, marked);
-    EXPECT_EQ(marked, "*84..10+0000000000007000 ");
+    char marked[GM::kPalabraKTWMaxBytes];
+    EXPECT_EQ(std::string(marked, GM::Poner_Palabra_KTW_Milesimas(marked, true, "84..10", 7)),
+              "*84..10+0000000000007000 ");
 }
 
 // ---------------------------------------------------------------- whole numbers
