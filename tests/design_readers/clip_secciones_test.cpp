@@ -133,19 +133,6 @@ TEST(ClipSeccionTRV, CodesChooseTheLayersAndRunsJoinTaludes) {
                        {1250, {{'T', 1, 1, "TD"}, {'T', 2, 2, "P"}, {'T', 6, 3, "T"}, {'R', 2, 2, "P"}}}}));
 }
 
-TEST(ClipSeccionTRV, CodeGroups) {
-    struct Caso {
-        int grupo;
-        const char* codigo;
-        bool valido;
-    };
-    const Caso casos[] = {{0, "T", true}, {0, "D", true},  {0, "M", true},  {0, "t", false}, {0, "C", false},
-                          {1, "C", true}, {2, "E", true},  {2, "S", true},  {3, "P", true},  {3, "PI", false},
-                          {4, "T", false}, {-1, "T", false}, {0, "", false}};
-    for (const Caso& c : casos)
-        EXPECT_EQ(EntryClipWindows::Codigo_Valido_TRV(c.grupo, c.codigo), c.valido) << c.grupo << " " << c.codigo;
-}
-
 class ClipSeccionRun : public testing_support::SeccionRun {
 protected:
     ClipSeccionRun() { state.FormatoCampo = 2; }
