@@ -52,12 +52,14 @@ double Desviacion(const TAlzado& a, double g, double kv, double zFin) {
     return std::fabs(z - zFin);
 }
 
-// Completes element k - 1 once element k is known: its length, the best of three
-// grade and Kv candidates (a tie keeps the earlier one) and its grade.
-void Completar(std::vector<TAlzado>& Alzado, std::size_t k) {
+// Completes element k - 1 once element k, read on line `numero`, is known: its
+// length, the best of three grade and Kv candidates (a tie keeps the earlier one) and
+// its grade. An element that does not move on along the axis has no grade to give.
+void Completar(std::vector<TAlzado>& Alzado, std::size_t k, std::int64_t numero) {
     TAlzado& a = Alzado[k - 1];
     const TAlzado& b = Alzado[k];
     a.Longitud = b.PK - a.PK;
+    if (a.Longitud <= 0) throw Rechazo(Linea(numero) + ": el P.K. no avanza respecto al de la línea anterior.");
     const std::array<std::array<double, 2>, 3> candidatos = {
         {{a.Pendiente, a.Kv}, {a.Pendiente, b.Kv}, {b.Pendiente, 0.0}}};
     double kv = a.Kv;
@@ -71,7 +73,7 @@ void Completar(std::vector<TAlzado>& Alzado, std::size_t k) {
     }
     a.Kv = kv;
     if (kv == 0) {
-        a.Pendiente = (b.Z - a.Z) / (a.Longitud != 0 ? a.Longitud : 0.0001);
+        a.Pendiente = (b.Z - a.Z) / a.Longitud;
     } else if (k >= 3) {
         const TAlzado& p = Alzado[k - 2];
         a.Pendiente = p.Kv != 0 ? p.Pendiente + p.Longitud / p.Kv : p.Pendiente;
@@ -120,7 +122,7 @@ void LeerAlzadoCartomap(const std::string& entrada, std::vector<TAlzado>& Alzado
         e.Pendiente = Numero(c[5].Texto, numero) / 100;
         e.Kv = n >= 6 ? Numero(c[6].Texto, numero) : 0;
         Alzado.push_back(e);
-        if (Alzado.size() >= 3) Completar(Alzado, Alzado.size() - 1);
+        if (Alzado.size() >= 3) Completar(Alzado, Alzado.size() - 1, numero);
     });
     if (Alzado.size() < 3) throw Rechazo(kNoEsCartomap);  // one line only: no element to end it
     Alzado.back().Longitud = 0.01;

@@ -149,6 +149,9 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
                 finZ = b.Z;
             } else {  // to the start of the next curve
                 e.Longitud = b.PK - a.PK - b.L / 2;
+                if (e.Longitud < 0) {
+                    throw Rechazo(Linea(b.linea) + ": el acuerdo vertical empieza antes del vértice anterior.");
+                }
                 finPK = a.PK + e.Longitud;
                 finZ = a.Z + g * e.Longitud;
             }
@@ -157,10 +160,12 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
             if (a.L == 0) throw Rechazo(Linea(a.linea) + ": el acuerdo vertical tiene longitud nula.");
             double entrante = gAnterior;
             double objetivo = b.PK - b.L / 2;
+            // A curve on the first vertex has no tangent coming in: a grade made up from
+            // the origin or from nothing would shape the whole curve.
+            if (i == 1 || (b.K == 0 && a.PK == finPK)) {
+                throw Rechazo(Linea(a.linea) + ": no se conoce la pendiente de entrada al acuerdo.");
+            }
             if (b.K == 0) {
-                if (a.PK == finPK) {
-                    throw Rechazo(Linea(a.linea) + ": no se conoce la pendiente de entrada al acuerdo.");
-                }
                 entrante = (a.Z - finZ) / (a.PK - finPK);
                 objetivo = b.PK;
             }
@@ -179,6 +184,9 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
                 r.Z = finZ;
                 r.Pendiente = g;
                 r.Longitud = objetivo - finPK;
+                if (r.Longitud < 0) {
+                    throw Rechazo(Linea(a.linea) + ": el acuerdo vertical se solapa con el tramo siguiente.");
+                }
                 finPK += r.Longitud;
                 finZ += g * r.Longitud;
                 ++insertados;

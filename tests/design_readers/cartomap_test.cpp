@@ -35,8 +35,6 @@ TEST(CartomapAlzado, TheBestOfThreeCandidatesTheLowerNumberedOnATie) {
         {"0\t0\t100\t0\t2\r\n100\t0\t99.5\t0\t5\t-2000\r\n", 0.02, -2000},
         // 3 (0.03, 0) lands on 103: a uniform grade from the two elevations.
         {"0\t0\t100\t0\t2\t1000\r\n100\t0\t103\t0\t3\r\n", 0.03, 0},
-        // Equal chainages: the grade over 0.0001 m.
-        {"0\t0\t100\t0\t2\r\n0\t0\t101\t0\t2\r\n", 10000, 0},
     };
     for (const auto& caso : casos) {
         WriteBytes(dir.File("a.txt"), caso.lineas);
@@ -62,6 +60,16 @@ TEST(CartomapAlzado, HeadersBeforeAndBetweenDataTrailingBlanksAndTheEndGrade) {
     testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.02, 0, 100},
                                                               {2, 100, 102, 0.02, -2000, 100},
                                                               {3, 200, 101.5, -0.01, 0, 0.01}});
+}
+
+// Two lines at one chainage would make an element of no length whose grade divides
+// by nothing; chainages that go back, one of negative length.
+TEST(CartomapAlzado, AChainageThatDoesNotMoveOnIsRefusedByItsLine) {
+    testing_support::ExpectRechazos<TAlzado>(
+        design_readers::LeerAlzadoCartomap,
+        {{"0\t0\t100\t0\t2\r\n0\t0\t101\t0\t2\r\n", "Línea 2: el P.K. no avanza respecto al de la línea anterior."},
+         {"PK\r\n0\t0\t100\t0\t2\r\n100\t0\t102\t0\t2\r\n\r\n0+090\t0\t101\t0\t2\r\n",
+          "Línea 5: el P.K. no avanza respecto al de la línea anterior."}});
 }
 
 TEST(CartomapAlzado, AFileWithoutTwoDataLinesIsNotCartomap) {

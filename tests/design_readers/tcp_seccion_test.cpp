@@ -65,9 +65,17 @@ TEST(TCPSecciones, CodeRangesAndJoinsOfTheLayers) {
     };
     EXPECT_EQ(Leer(dir, tcp, false, 'R'), want);
 
-    const std::string v4 = "5 -3 1 61\n5 -2 1 60\n5 -1 1 41\n5 0 1 40\n5 1 1 40.5\n";
-    const std::vector<SeccionLeida> want4 = {
-        {5, {{'T', -3, 1, "61"}, {'T', -2, 1, "60"}, {'C', -2, 1, "60"}, {'C', -1, 1, "41"}, {'S', 0, 1, "40"}}}};
+    // V4: 20.5 is rasante here; 99 the last taludes code, 100 dropped.
+    const std::string v4 = "5 -3 1 61\n5 -2 1 60\n5 -1 1 41\n5 0 1 40\n5 1 1 40.5\n5 2 1 20.5\n5 3 1 99\n5 4 1 100\n";
+    const std::vector<SeccionLeida> want4 = {{5,
+                                              {{'T', -3, 1, "61"},
+                                               {'T', -2, 1, "60"},
+                                               {'T', 2, 1, "20.5"},
+                                               {'T', 3, 1, "99"},
+                                               {'C', -2, 1, "60"},
+                                               {'C', -1, 1, "41"},
+                                               {'S', 0, 1, "40"},
+                                               {'S', 2, 1, "20.5"}}}};
     EXPECT_EQ(Leer(dir, v4, true, 'S'), want4);
 }
 

@@ -28,6 +28,7 @@ TEST(TCPAlzado, CasesBAndCWithAnInsertedGradeThenCaseA) {
                "0 100 0 0 0\r\n"
                "200 104 -3000 50 0\r\n"
                "\f\r\n"
+               "PK Z K T X\r\n"                      // repeated on the next page: skipped
                "400 102 0 0 0\r\n"
                "600\t101\t0\t0\t0");                 // TAB separated, no line end
     // B: g = 4/200, up to the curve start 150 (z 103). C: incoming (104-103)/50 = 0.02
@@ -55,7 +56,17 @@ TEST(TCPAlzado, DivisionsByZeroAreRefusedByTheirLine) {
         design_readers::LeerAlzadoTCP,
         {{"0 100 0 0 0\n*\n100 101 0 0 0\n100 102 0 0 0\n", "Línea 4: el vértice repite el P.K. del anterior."},
          {"0 100 2000 50 0\n200 104 0 0 0\n", "Línea 1: no se conoce la pendiente de entrada al acuerdo."},
-         {"0 100 0 0 0\n100 101 2000 0 0\n200 100 0 0 0\n", "Línea 2: el acuerdo vertical tiene longitud nula."}});
+         {"0 100 0 0 0\n100 101 2000 0 0\n200 100 0 0 0\n", "Línea 2: el acuerdo vertical tiene longitud nula."},
+         // A first vertex has no incoming tangent, at any chainage and before a curve too.
+         {"500 100 2000 50 0\n700 104 0 0 0\n", "Línea 1: no se conoce la pendiente de entrada al acuerdo."},
+         {"500 100 2000 50 0\n700 104 2000 50 0\n900 100 0 0 0\n",
+          "Línea 1: no se conoce la pendiente de entrada al acuerdo."},
+         // Overlaps: a curve of half-length 120 on a vertex 100 m after the one before,
+         // and a curve from 50 to 150 before a vertex at 120.
+         {"0 100 0 0 0\n100 101 2000 120 0\n300 100 0 0 0\n",
+          "Línea 2: el acuerdo vertical empieza antes del vértice anterior."},
+         {"0 100 0 0 0\n100 101 2000 50 0\n120 100 0 0 0\n",
+          "Línea 2: el acuerdo vertical se solapa con el tramo siguiente."}});
 }
 
 TEST(TCPPlanta, ElementsFromStartLinesAndTheEndRecordOnlyInFormat2) {

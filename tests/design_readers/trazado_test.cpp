@@ -23,6 +23,7 @@ TEST(TrazadoPlanta, ClothoidsFirstLastAndInAnSCurve) {
                "1 CLOT. 0,000 30,000 1000 2000 50 90\r\n"
                "2 CIRC 30 80 1010 2020 55 250,5\r\n"
                "\r\n"
+               "TIPO ELEM PK LONG X Y AZ R\r\n"  // repeated after data: skipped too
                "3 CLOT. 110 30 1050 2080 80 90\r\n"
                "4 CLOT. 140 30 1080 2100 85 90\r\n"
                "1 2 3 4 5 6 7\r\n"
