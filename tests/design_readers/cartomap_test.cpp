@@ -114,6 +114,17 @@ TEST(CartomapPlanta, V3AndV4AzimuthsKindsAndTheEndPointFromTheLastDataLine) {
     testing_support::ExpectElementos(Planta(dir.File("p.txt"), true), v4);
 }
 
+// The end point counts as a straight: in V4 the last straight takes its azimuth, also
+// when blank lines follow it.
+TEST(CartomapPlanta, TheLastStraightBeforeTheEndInV3AndV4) {
+    TempDir dir;
+    WriteBytes(dir.File("p.txt"), "0\t1000\t2000\t0\t50\t100\tRecta\r\n100\t1070\t2070\t0\t60\r\n\r\n \t\r\n");
+    std::vector<TPlanta> want = {{1, 0, 1000, 2000, 50, 0, 0, 100}, {2, 100, 1070, 2070, 60, 0, 0, 0.01}};
+    testing_support::ExpectElementos(Planta(dir.File("p.txt"), false), want);
+    want[0].Acimut = 60;
+    testing_support::ExpectElementos(Planta(dir.File("p.txt"), true), want);
+}
+
 TEST(CartomapPlanta, RefusedThroughTheReaderShapeWithTheProgramsWords) {
     platform::ScriptedDesktop desktop;
     platform::MemorySettingsStore store;
