@@ -52,12 +52,12 @@ public:
 
     bool Terminada() const { return terminada_; }
 
-    // The listing ended without an end row: the end element follows the last
-    // element appended.
-    void SinFilaFinal() {
-        if (planta_.size() < 2) return;
-        const TPlanta ultimo = planta_.back();
-        Cierre(ultimo, ultimo.X, ultimo.Y, ultimo.Acimut);
+    // The listing ended without an end row: its last row would give no element and
+    // the end would be placed at the start of the element before it. Nothing tells
+    // where the alignment ends, so the listing is refused.
+    void SinFilaFinal() const {
+        if (r_ < 2) return;  // no element at all: refused as an empty listing
+        throw Rechazo(EnLinea(FilaPlanta1.Fila, "la última fila del listado no va seguida de la fila final del eje") + ".");
     }
 
 private:

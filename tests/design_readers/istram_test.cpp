@@ -108,23 +108,30 @@ TEST_F(IstramRun, EmptyListingsAndDegenerateRowsAreRefused) {
                    "  EJE 1        50.000     1000.000     1000.000     2000.000                                50.0000\r\n"
                    "  EJE 1         0.000     1050.000     1035.355     2035.355                   150.000      50.0000\r\n"
                    "  FINAL                   1050.000     1035.355     2035.355                                50.0000");
+    // Two rows and the listing stops: where the second element ends is not known.
+    WriteBytes(dir.File("sinfinal.lis"),
+               regla + "\r\n" +
+                   "  EJE 1        50.000     1000.000     1000.000     2000.000                                50.0000\r\n"
+                   "  EJE 1        40.000     1050.000     1035.355     2035.355                                50.0000\r\n");
     WriteBytes(dir.File("salida"), "antiguo");
     std::vector<TAlzado> alzado;
     EXPECT_FALSE(design_readers::Istram_Planta(ctx, Files(dir.File("vacio.lis"), "salida")));
     EXPECT_FALSE(design_readers::Istram_Planta(ctx, Files(dir.File("sinfilas.lis"), "salida")));
     EXPECT_FALSE(design_readers::Istram_Planta(ctx, Files(dir.File("nula.lis"), "salida")));
+    EXPECT_FALSE(design_readers::Istram_Planta(ctx, Files(dir.File("sinfinal.lis"), "salida")));
     EXPECT_FALSE(design_readers::Istram_Alzado(ctx, window, Files(dir.File("vacio.lis"), "salida"), alzado));
     EXPECT_FALSE(design_readers::Istram_Alzado(ctx, window, Files(dir.File("sinfilas.lis"), "salida"), alzado));
     EXPECT_EQ(state.ErrorFichero, 1);
     EXPECT_EQ(ReadBytes(dir.File("salida")), "antiguo");
     const auto boxes = desktop.Boxes();
-    ASSERT_EQ(boxes.size(), 5u);
+    ASSERT_EQ(boxes.size(), 6u);
     const std::string no = "El fichero C:\\OBRA\\EJE.LIS no se ha transformado.\r\r";
     EXPECT_EQ(boxes[0].text, no + "No contiene ningún elemento de planta.");
     EXPECT_EQ(boxes[1].text, no + "No contiene ningún elemento de planta.");
     EXPECT_EQ(boxes[2].text, no + "Línea 3: la clotoide no tiene longitud.");
-    EXPECT_EQ(boxes[3].text, no + "El fichero no es de tipo Istram");
-    EXPECT_EQ(boxes[4].text, no + "No contiene ningún elemento de alzado.");
+    EXPECT_EQ(boxes[3].text, no + "Línea 3: la última fila del listado no va seguida de la fila final del eje.");
+    EXPECT_EQ(boxes[4].text, no + "El fichero no es de tipo Istram");
+    EXPECT_EQ(boxes[5].text, no + "No contiene ningún elemento de alzado.");
 }
 
 // A crest, a sag and a vertex without a curve, continued across a form feed, the end
