@@ -104,7 +104,12 @@ private:
         } else {
             radioFinal_ = tipoAnterior_ == Tipo::Arco ? e.Radio : 0;
         }
+        // The length comes from the chainages: a row that does not move on would give an
+        // element of no length or of negative length.
         e.Longitud = FilaPlanta2.PK - FilaPlanta1.PK;
+        if (e.Longitud <= 0) {
+            throw Rechazo(EnLinea(FilaPlanta2.Fila, "el P.K. no avanza respecto al de la fila anterior") + ".");
+        }
         return e;
     }
 

@@ -59,26 +59,34 @@ TEST_F(InRoadsRun, SpiralIntoSpiralInFormat0) {
 }
 
 TEST_F(InRoadsRun, EggsEmptyReportsAndEqualRadii) {
-    // An egg from R 500 to R 250 over 100 m, and the report as its last row
-    // "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000" read field by field.
+    // The row "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000" read field by field,
+    // then an egg from R 500 to R 250 over 100 m; the end row read as the end point.
     WriteBytes(dir.File("huevo.txt"),
-               "CIR 0+000,000 500,000 900,000 1900,000 40,0000 50,000\n"
-               "SPI 0+050,000 0,000 950,000 1950,000 45,0000 100,000\n"
-               "CIR 0+150,000 250,000 990,000 1990,000 49,0000 20,000\n"
-               "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000");
+               "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000\n"
+               "CIR 0+220,000 500,000 900,000 1900,000 40,0000 50,000\n"
+               "SPI 0+270,000 0,000 950,000 1950,000 45,0000 100,000\n"
+               "CIR 0+370,000 250,000 990,000 1990,000 49,0000 25,000\n"
+               "LIN 0+390,000 0 1010,000 2010,000 51,0000 0");
     std::vector<TPlanta> planta(1);
     design_readers::LeerPlantaInRoads(dir.File("huevo.txt"), 1, planta);
-    ASSERT_EQ(planta.size(), 5u);
-    EXPECT_EQ(planta[2].Radio, 500);
-    EXPECT_DOUBLE_EQ(planta[2].Parametro, std::sqrt(50000.0));
-    EXPECT_EQ(planta[2].Longitud, 100);  // from the chainages
-    EXPECT_EQ(planta[3].Longitud, -50);
-    const TPlanta fin = planta[4];
-    EXPECT_EQ(fin.N, 4);
-    EXPECT_EQ(fin.PK, 100);
-    EXPECT_EQ(fin.X, 1000);
-    EXPECT_EQ(fin.Y, 2000);
-    EXPECT_EQ(fin.Acimut, 50);
+    ASSERT_EQ(planta.size(), 6u);
+    const TPlanta lin = planta[1];
+    EXPECT_EQ(lin.PK, 100);
+    EXPECT_EQ(lin.Radio, 0);
+    EXPECT_EQ(lin.X, 1000);
+    EXPECT_EQ(lin.Y, 2000);
+    EXPECT_EQ(lin.Acimut, 50);
+    EXPECT_EQ(lin.Longitud, 120);
+    EXPECT_EQ(planta[3].Radio, 500);
+    EXPECT_DOUBLE_EQ(planta[3].Parametro, std::sqrt(50000.0));
+    EXPECT_EQ(planta[3].Longitud, 100);
+    EXPECT_EQ(planta[4].Longitud, 20);  // from the chainages, 390 - 370, not the listed 25
+    const TPlanta fin = planta[5];
+    EXPECT_EQ(fin.N, 5);
+    EXPECT_EQ(fin.PK, 390);
+    EXPECT_EQ(fin.X, 1010);
+    EXPECT_EQ(fin.Y, 2010);
+    EXPECT_EQ(fin.Acimut, 51);
     EXPECT_EQ(fin.Longitud, 0.01);
 
     state.FormatoCampo = 2;
@@ -87,18 +95,25 @@ TEST_F(InRoadsRun, EggsEmptyReportsAndEqualRadii) {
                "SPI 0+050,000 0,000 950,000 1950,000 45,0000 100,000\n"
                "CIR 0+150,000 -300,000 990,000 1990,000 49,0000 20,000\n");
     WriteBytes(dir.File("vacio.txt"), "* nada\r\n   \r\n");
+    // A chainage that goes back: an element of negative length.
+    WriteBytes(dir.File("atras.txt"),
+               "LIN 0+000,000 0 1000,000 2000,000 50,0000 100,000\n"
+               "LIN 0+100,000 0 1070,711 2070,711 50,0000 20,000\n"
+               "LIN 0+080,000 0 1084,853 2084,853 50,0000 0\n");
     WriteBytes(dir.File("salida"), "antiguo");
     std::vector<TAlzado> alzado;
+    EXPECT_FALSE(design_readers::InRoads_Planta(ctx, Files(dir.File("atras.txt"), "salida")));
     EXPECT_FALSE(design_readers::InRoads_Planta(ctx, Files(dir.File("iguales.txt"), "salida")));
     EXPECT_FALSE(design_readers::InRoads_Planta(ctx, Files(dir.File("vacio.txt"), "salida")));
     EXPECT_FALSE(design_readers::InRoads_Alzado(ctx, window, Files(dir.File("vacio.txt"), "salida"), alzado));
     EXPECT_EQ(ReadBytes(dir.File("salida")), "antiguo");
     const auto boxes = desktop.Boxes();
-    ASSERT_EQ(boxes.size(), 3u);
+    ASSERT_EQ(boxes.size(), 4u);
     const std::string no = "El fichero C:\\OBRA\\EJE.TXT no se ha transformado.\r\r";
-    EXPECT_EQ(boxes[0].text, no + "Línea 2: la clotoide une dos radios iguales.");
-    EXPECT_EQ(boxes[1].text, no + "No contiene ningún elemento de planta.");
-    EXPECT_EQ(boxes[2].text, no + "No contiene ningún elemento de alzado.");
+    EXPECT_EQ(boxes[0].text, no + "Línea 3: el P.K. no avanza respecto al de la fila anterior.");
+    EXPECT_EQ(boxes[1].text, no + "Línea 2: la clotoide une dos radios iguales.");
+    EXPECT_EQ(boxes[2].text, no + "No contiene ningún elemento de planta.");
+    EXPECT_EQ(boxes[3].text, no + "No contiene ningún elemento de alzado.");
 }
 
 // A grade of one decimal taken from the elevations, a crest recomputed from the next
