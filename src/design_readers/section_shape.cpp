@@ -12,24 +12,6 @@
 namespace design_readers {
 namespace {
 
-// The window as a section job sees it: a vertical alignment read for the sections
-// only fills its array, whatever kind the window shows.
-class SoloLectura : public WindowServices {
-public:
-    explicit SoloLectura(WindowServices& window) : window_(window) {}
-    bool SeccionTipo() const override { return true; }
-    std::string Programa() const override { return window_.Programa(); }
-    void Progreso(const std::string& text) override { window_.Progreso(text); }
-    std::string TextoRTF(const std::string& path) override { return window_.TextoRTF(path); }
-    std::optional<std::string> GuardarComo(const std::string& title, const std::string& suggested) override {
-        return window_.GuardarComo(title, suggested);
-    }
-    std::string Capa() const override { return window_.Capa(); }
-
-private:
-    WindowServices& window_;
-};
-
 // Asks the layer where the reader's way says so. False when the dialog was closed
 // without a choice.
 bool ElegirBloque(Context& ctx, CapaSeccion capa, char& bloque) {
@@ -106,16 +88,21 @@ bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& f
         return field_writers::NombreCapa(ficheros.nombreSalida, bloques, c);
     };
 
-    TInfoProyecto& info = s.InfoProyecto;
+    Resumen_Seccion(ctx, ficheros, pkInicial, pkFinal, {nombre('T'), nombre('S'), nombre('R')});
+    return true;
+}
+
+void Resumen_Seccion(Context& ctx, const Ficheros& ficheros, double pkInicial, double pkFinal,
+                     const std::array<std::string, 3>& capas) {
+    TInfoProyecto& info = ctx.state.InfoProyecto;
     info.PkInicialSeccion = pkInicial;
     info.PkFinalSeccion = pkFinal;
     info.Entrada = ficheros.nombreEntrada;
     info.Salida = ficheros.nombreSalida;
-    info.NombreTaludes = nombre('T');
-    info.NombreSubRasante = nombre('S');
-    info.NombreRasante = nombre('R');
-    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kSeccionTipo, s.FormatoCampo, info);
-    return true;
+    info.NombreTaludes = capas[0];
+    info.NombreSubRasante = capas[1];
+    info.NombreRasante = capas[2];
+    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kSeccionTipo, ctx.state.FormatoCampo, info);
 }
 
 }  // namespace design_readers

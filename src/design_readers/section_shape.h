@@ -5,8 +5,10 @@
 // that gives no section, commit, and show the summary with the files by the layer
 // they hold.
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,24 @@ inline constexpr const char* kTituloSeccion = "Sección tipo";
 // Hands each section to the writer; `escribir(Pk, seccion)` is called once per
 // section, in order.
 using EscribirSeccion = std::function<void(double Pk, field_writers::TSeccion& seccion)>;
+
+// The window as a section job sees it: a vertical alignment read for the sections
+// only fills its array, whatever kind the window shows.
+class SoloLectura : public WindowServices {
+public:
+    explicit SoloLectura(WindowServices& window) : window_(window) {}
+    bool SeccionTipo() const override { return true; }
+    std::string Programa() const override { return window_.Programa(); }
+    void Progreso(const std::string& text) override { window_.Progreso(text); }
+    std::string TextoRTF(const std::string& path) override { return window_.TextoRTF(path); }
+    std::optional<std::string> GuardarComo(const std::string& title, const std::string& suggested) override {
+        return window_.GuardarComo(title, suggested);
+    }
+    std::string Capa() const override { return window_.Capa(); }
+
+private:
+    WindowServices& window_;
+};
 
 // The parsing of a section reader: reads the input and calls escribir for every
 // section it gives.
@@ -64,5 +84,10 @@ void AnadirPunto(field_writers::TBloqueSeccion& bloque, double desplazamiento, d
 // 1). Other failures propagate, and no old output is touched.
 bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
                   char& bloque, const ParserSeccion& leer, LectorAlzado alzado = nullptr);
+
+// The summary of a completed section run: the chainages of the first and the last
+// section written, the files, and the Corvana files of the layers T, S and R.
+void Resumen_Seccion(Context& ctx, const Ficheros& ficheros, double pkInicial, double pkFinal,
+                     const std::array<std::string, 3>& capas);
 
 }  // namespace design_readers

@@ -113,11 +113,12 @@ std::string_view UltimaPendiente(const LineaCorvana& l) {
 
 }  // namespace
 
+double MilimetroInferior(double cota) { return std::floor(cota * 1000 + 1e-6) / 1000; }
+
 double CotaEjeCorvana(const std::vector<TAlzado>& Alzado, double Pk) {
     double cota = 0;
     GM::Cota_Rasante(Alzado, Pk, cota);
-    // Whole millimetres, without letting 100.1 (stored a hair below) become 100.099.
-    return std::floor(cota * 1000 + 1e-6) / 1000;
+    return MilimetroInferior(cota);
 }
 
 void Write_Seccion_Corvana_TMP(std::vector<std::string>& lineas, std::int32_t NumPuntos, double Cota, double Pk,

@@ -21,6 +21,10 @@ namespace field_writers {
 // The largest number of segments a side may have for the Tarsel GPS program.
 inline constexpr std::int32_t kTramosMaximos = 15;
 
+// An elevation cut down to whole millimetres (Int(z * 1000) / 1000: -0.0005 gives
+// -0.001), without letting 100.1 stored a hair below become 100.099.
+double MilimetroInferior(double cota);
+
 // The axis elevation of the vertical alignment at Pk, cut down to whole millimetres.
 double CotaEjeCorvana(const std::vector<TAlzado>& Alzado, double Pk);
 

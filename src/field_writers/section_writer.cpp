@@ -103,6 +103,14 @@ std::string SeccionWriter::Fichero(char capa) const {
 }
 
 void SeccionWriter::Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSeccion& seccion) {
+    Escribir(NumPuntos, Pk, seccion, std::nullopt);
+}
+
+void SeccionWriter::Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSeccion& seccion, double CotaEje) {
+    Escribir(NumPuntos, Pk, seccion, CotaEje);
+}
+
+void SeccionWriter::Escribir(std::int32_t NumPuntos, double Pk, TSeccion& seccion, std::optional<double> CotaEje) {
     if (sct_) {
         const std::uint64_t posicion = sct_->Size() + 1;
         if (posicion + 12 > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
@@ -137,7 +145,7 @@ void SeccionWriter::Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSecci
             throw std::logic_error("a section block outside the layers of the run");
         }
     }
-    const double cota = CotaEjeCorvana(alzado_, Pk);
+    const double cota = CotaEje ? *CotaEje : CotaEjeCorvana(alzado_, Pk);
     for (const auto& capa : capas_) {
         std::vector<TPuntoSeccion> puntos(1);
         const auto anadir = [&](char codigo) {

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ public:
     // One section, in the order of the source. NumPuntos is the section's count as
     // the reader gives it (written in the .SCT header). The blocks' gradients are set.
     void Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSeccion& seccion);
+    // The same with the axis elevation of a Corvana section given by a reader that
+    // evaluates its own vertical alignment.
+    void Write_Seccion_Tipo(std::int32_t NumPuntos, double Pk, TSeccion& seccion, double CotaEje);
 
     // Finishes every output and gives each its name, the .SCT and its index together.
     // sinCapasVacias: a Corvana layer that received no section is no file of the run
@@ -77,6 +81,7 @@ public:
 
 private:
     struct Capa;
+    void Escribir(std::int32_t NumPuntos, double Pk, TSeccion& seccion, std::optional<double> CotaEje);
     platform::Desktop& desktop_;
     std::int16_t formato_;
     const std::vector<TAlzado>& alzado_;

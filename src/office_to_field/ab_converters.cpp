@@ -6,6 +6,7 @@
 #include "office_to_field/ascii_ktw.h"
 #include "office_to_field/dxf_points.h"
 #include "office_to_field/ab_program_converters.h"
+#include "office_to_field/ab_vextor.h"
 
 namespace office_to_field {
 
@@ -55,6 +56,9 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Cartomap_Seccion_Tipo, Cartomap_Seccion_Tipo);
     table.Set(AbConverter::TCP_Seccion_Tipo, TCP_Seccion_Tipo);
     table.Set(AbConverter::ClipWin_Seccion_Tipo, ClipWin_Seccion_Tipo);
+    table.Set(AbConverter::Vextor_Planta, Vextor_Planta);
+    table.Set(AbConverter::Vextor_Alzado, Vextor_Alzado);
+    table.Set(AbConverter::Vextor_Seccion_Tipo, Vextor_Seccion_Tipo);
 }
 
 }  // namespace office_to_field

@@ -359,12 +359,15 @@ bool ab_form::AskSectionFiles(SectionQuestions questions, AbRequest& request) {
             platform::answer::Cancel) {
             return false;
         }
+        // A cancelled picker ends the request quietly: there is no file to read.
         request.AlzadoPath = Abrir_Fichero_Alzado();
+        if (request.AlzadoPath.empty()) return false;
         if (desktop.MsgBox("A continuación se debe seleccionar el fichero de asignación de sección tipo de " + programa,
                            platform::mb::OKCancel + platform::mb::Critical, "Atención") == platform::answer::Cancel) {
             return false;
         }
         request.AsignacionPath = Abrir_Fichero_Asignacion();
+        if (request.AsignacionPath.empty()) return false;
         desktop.SetMousePointer(platform::kHourglass);
         return true;
     case SectionQuestions::Alzado:
