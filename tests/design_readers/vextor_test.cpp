@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -331,19 +330,6 @@ TEST_F(VextorRun, CorvanaAxisElevationIsCutDownToTheMillimetreBelow) {
     EXPECT_NE(desktop.Boxes()[0].text.find("Fichero de Taludes   :  \rFichero de Subrasante:  EJE.PRO\r"
                                            "Fichero de Rasante   :  \r"),
               std::string::npos);
-}
-
-TEST_F(VextorRun, ARefusedProfileStopsTheSequence) {
-    state.FormatoCampo = 2;
-    f.alzado = Datos("alnEJE.ktw");
-    f.nombreAlzado = "ALNEJE.KTW";
-    EXPECT_FALSE(Run(Datos("staEJE.ktw")));
-    ASSERT_EQ(desktop.Boxes().size(), 1u);
-    EXPECT_EQ(desktop.Boxes()[0].text,
-              "ERROR:  1201\r\nEl fichero de Alzado : ALNEJE.KTW no tiene el formato adecuado");
-    // Neither the assignments nor the templates were read, no layer was asked.
-    EXPECT_EQ(m.AsignacionesVextor.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(f.salida));
 }
 
 }  // namespace
