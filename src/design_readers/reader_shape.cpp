@@ -6,13 +6,6 @@
 #include "field_writers/write_files.h"
 
 namespace design_readers {
-namespace {
-
-constexpr const char* kTituloPlanta = "Transformación fichero de Planta";
-constexpr const char* kTituloAlzado = "Transformación fichero de Alzado";
-
-}  // namespace
-
 bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const std::string& motivo) {
     ctx.desktop.MsgBox("El fichero " + ficheros.nombreEntrada + " no se ha transformado.\r\r" + motivo,
                        platform::mb::Exclamation, titulo);
@@ -52,6 +45,20 @@ void Nombres(Context& ctx, const Ficheros& ficheros) {
 
 }  // namespace
 
+void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta) {
+    GM::Comprobar_Planta(ctx.desktop, Planta, "");
+    Nombres(ctx, ficheros);
+    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kPlanta, ctx.state.FormatoCampo,
+                                ctx.state.InfoProyecto);
+}
+
+void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado) {
+    GM::Comprobar_Alzado(ctx.desktop, Alzado, "");
+    Nombres(ctx, ficheros);
+    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kAlzado, ctx.state.FormatoCampo,
+                                ctx.state.InfoProyecto);
+}
+
 bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer) {
     Info_Proyect::Inicializa_Info(Info_Proyect::kPlanta, ctx.state.InfoProyecto);
     std::vector<TPlanta> Planta;
@@ -61,10 +68,7 @@ bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& 
                           w.Write_Planta(i, v);
                       });
     if (!escrito) return false;
-    GM::Comprobar_Planta(ctx.desktop, Planta, "");
-    Nombres(ctx, ficheros);
-    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kPlanta, ctx.state.FormatoCampo,
-                                ctx.state.InfoProyecto);
+    Resumen_Planta(ctx, ficheros, Planta);
     return true;
 }
 
@@ -82,10 +86,7 @@ bool Leer_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros,
         return false;
     }
     if (seccionTipo) return true;
-    GM::Comprobar_Alzado(ctx.desktop, Alzado, "");
-    Nombres(ctx, ficheros);
-    field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kAlzado, ctx.state.FormatoCampo,
-                                ctx.state.InfoProyecto);
+    Resumen_Alzado(ctx, ficheros, Alzado);
     return true;
 }
 

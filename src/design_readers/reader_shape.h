@@ -29,6 +29,10 @@ struct Ficheros {
     std::string cabecera;       // the Tunelix header line, written first; "" for none
 };
 
+// The titles of the planta and alzado boxes.
+inline constexpr const char* kTituloPlanta = "Transformación fichero de Planta";
+inline constexpr const char* kTituloAlzado = "Transformación fichero de Alzado";
+
 // The parsing of a reader: fills elements 1 .. n of the array (element 0 is there
 // already) from the input file.
 template <class Elemento>
@@ -37,6 +41,11 @@ using Parser = std::function<void(const std::string& entrada, std::vector<Elemen
 // Refuses the input: a box titled `titulo` names the file and says why,
 // ErrorFichero becomes 1. Returns false.
 bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const std::string& motivo);
+
+// The end of a planta or alzado run whose output is committed: the continuity
+// check, the names in the statistics and the summary.
+void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta);
+void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado);
 
 // The planta shape.
 bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer);

@@ -59,6 +59,8 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Vextor_Planta, Vextor_Planta);
     table.Set(AbConverter::Vextor_Alzado, Vextor_Alzado);
     table.Set(AbConverter::Vextor_Seccion_Tipo, Vextor_Seccion_Tipo);
+    table.Set(AbConverter::SDR_Planta_Alzado, SDR_Planta_Alzado);
+    table.Set(AbConverter::SDR_Seccion_Tipo, SDR_Seccion_Tipo);
 }
 
 }  // namespace office_to_field
