@@ -197,15 +197,6 @@ TEST(SDRAlzado, VerticesThatCannotBeJoinedAreRefused) {
                  {solapados.c_str(), "Línea 3: el acuerdo vertical empieza antes de que acabe el anterior."}});
 }
 
-TEST(SDRFicheros, TheAlzadoGoesBesideThePlanta) {
-    using design_readers::SegundoFicheroSDR;
-    EXPECT_EQ(SegundoFicheroSDR("/obra/eje.pla", 0), "/obra/eje.ALZ");
-    EXPECT_EQ(SegundoFicheroSDR("/obra/eje.pla", 2), "/obra/eje.ALZ");
-    EXPECT_EQ(SegundoFicheroSDR("/obra/eje.ptc", 3), "/obra/eje.LON");
-    EXPECT_EQ(SegundoFicheroSDR("/obra.v2/eje.ktw", 4), "/obra.v2/eje_ALZ.ktw");
-    EXPECT_EQ(SegundoFicheroSDR("/obra.v2/eje", 4), "/obra.v2/eje_ALZ");
-}
-
 TEST(SDRSecciones, EachPointGoesToTheLayerItsWordNames) {
     TempDir dir;
     WriteBytes(dir.File("s.txt"),
