@@ -26,6 +26,8 @@ std::string R(const char* tipo, std::vector<std::string> campos) {
     return linea;
 }
 
+constexpr double kPi = 3.141592653589793;
+
 // Where an element of length L whose curvature goes linearly from k0 to k1
 // (1/radius, positive turning clockwise) ends: Simpson's rule over the tangent.
 struct Pose {
@@ -43,7 +45,7 @@ Pose Avanzar(const Pose& p, double L, double k0, double k1) {
     }
     return {p.X + sx * h / 3, p.Y + sy * h / 3, az(L)};
 }
-double Gon(double radianes) { return radianes * 200 / M_PI; }
+double Gon(double radianes) { return radianes * 200 / kPi; }
 
 // Element i starts at `p` with these radius, parameter and length.
 void ExpectElemento(const std::vector<TPlanta>& P, std::size_t i, double PK, const Pose& p, double radio,
@@ -75,7 +77,7 @@ TEST(SDRPlanta, EggBetweenRadii600And400WithItsNeighbours) {
     ASSERT_EQ(P.size(), 9u);
     // The turn: 50/1200 + 100/600 + (60/600 + 60^2/(2*72000)) + 80/400 + 40/800 = 7/12
     // rad, 37.13615 gon: the last straight carries on where the spiral ends.
-    const Pose p1{1000, 2000, M_PI / 2};
+    const Pose p1{1000, 2000, kPi / 2};
     const Pose p2 = Avanzar(p1, 100, 0, 0);
     const Pose p3 = Avanzar(p2, 50, 0, 1.0 / 600);
     const Pose p4 = Avanzar(p3, 100, 1.0 / 600, 1.0 / 600);
@@ -83,7 +85,7 @@ TEST(SDRPlanta, EggBetweenRadii600And400WithItsNeighbours) {
     const Pose p6 = Avanzar(p5, 80, 1.0 / 400, 1.0 / 400);
     const Pose p7 = Avanzar(p6, 40, 1.0 / 400, 0);
     EXPECT_NEAR(Gon(p7.Az), 137.13615, 1e-5);
-    const Pose recta{p7.X, p7.Y, 137.13615 * M_PI / 200};
+    const Pose recta{p7.X, p7.Y, 137.13615 * kPi / 200};
     ExpectElemento(P, 1, 0, p1, 0, 0, 100);
     ExpectElemento(P, 2, 100, p2, 0.001, std::sqrt(600.0 * 50), 50);
     ExpectElemento(P, 3, 150, p3, 600, 0, 100);
