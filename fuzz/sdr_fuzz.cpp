@@ -1,6 +1,7 @@
-// The SDR readers through their whole run: the first input bytes choose the field
-// format and the request (a planta with its alzado beside it, an alzado alone, or
-// typical sections); the rest is the file.
+// The SDR readers through their whole run: the first input byte chooses the request
+// (a planta with its alzado beside it, an alzado alone, or typical sections), the
+// next ones the field format (and, for sections, what the shared section run
+// draws); the rest is the file.
 
 #include <cstdint>
 #include <filesystem>
@@ -14,38 +15,29 @@
 #include "platform/settings_store.h"
 #include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
-#include "support/fuzz_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
+    const unsigned pedido = choices.Pick(3);
+    if (pedido == 2) return fuzz::CorrerSeccion(choices, "SDR", design_readers::SDR_Seccion_Tipo);
     const std::int16_t formatos[] = {0, 2, 3, 4};
     platform::ScriptedDesktop desktop;
     platform::MemorySettingsStore store;
     State state;
     state.FormatoCampo = formatos[choices.Pick(4)];
     Context ctx{desktop, store, state};
-    const unsigned pedido = choices.Pick(3);
-    fuzz::Window window("SDR", pedido == 2);
-    const std::string salida = fuzz::ScratchFolder() + "eje.pla";
-    const std::string segundo = design_readers::SegundoFicheroSDR(salida, state.FormatoCampo);
+    const design_readers::Ficheros ficheros{fuzz::WriteScratch("entrada.sdr", choices.Rest()),
+                                            fuzz::ScratchFolder() + "eje.pla", "ENTRADA.SDR", "EJE.PLA", "cabecera"};
+    design_readers::Ficheros alzado = ficheros;
+    alzado.salida = design_readers::SegundoFicheroSDR(ficheros.salida, state.FormatoCampo);
     try {
-        if (pedido == 2) {
-            state.FormatoCampo = state.FormatoCampo == 4 ? 2 : state.FormatoCampo;
-            design_readers::SDR_Seccion_Tipo(ctx, window, fuzz::FicherosDeSeccion(choices.Rest()));
-        } else {
-            const design_readers::Ficheros ficheros{fuzz::WriteScratch("entrada.sdr", choices.Rest()), salida,
-                                                    "ENTRADA.SDR", "EJE.PLA", "cabecera"};
-            design_readers::Ficheros alzado = ficheros;
-            alzado.salida = segundo;
-            design_readers::SDR_Planta_Alzado(ctx, ficheros, alzado, pedido == 0);
-        }
+        design_readers::SDR_Planta_Alzado(ctx, ficheros, alzado, pedido == 0);
     } catch (const ConversionError&) {
         // Refused with a message for the user: a correct answer to bad input.
     } catch (const GM::ArithmeticError&) {
         // An element whose geometry cannot be computed: the window names the cause.
     }
-    std::filesystem::remove(salida);
-    std::filesystem::remove(segundo);
-    fuzz::BorrarSalidasDeSeccion();
+    std::filesystem::remove(ficheros.salida);
+    std::filesystem::remove(alzado.salida);
     return 0;
 }
