@@ -8,7 +8,7 @@
 #include "common/file_names.h"
 #include "common/numbers.h"
 #include "office_to_field/form_dirlist.h"
-#include "office_to_field/tunelix_header.h"
+#include "field_writers/tunelix_header.h"
 #include "platform/rich_text.h"
 
 using office_to_field::AbConverter;
@@ -318,8 +318,8 @@ void ab_form::Command4_Click() {
 
     if (decision.forceKtw16) ForceKtw16();
     if (decision.tunelixHeader) {
-        state.OutFile2 = office_to_field::TunelixName(request.OutPath);
-        request.Header = office_to_field::TunelixHeader(request.OutPath, kind == Kind::Planta);
+        state.OutFile2 = field_writers::TunelixName(request.OutPath);
+        request.Header = field_writers::TunelixHeader(request.OutPath, kind == Kind::Planta);
     }
     request.Layer = Text_Layer.Text();
     request.kind = kind;

@@ -12,7 +12,7 @@
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "office_to_field/a_b_estandar.h"
-#include "office_to_field/tunelix_header.h"
+#include "field_writers/tunelix_header.h"
 #include "support/files.h"
 
 using office_to_field::PuntosBasesToRecords;
@@ -168,7 +168,7 @@ TEST_F(ABEstandar, FortyThousandPoints) {
 }
 
 TEST(TunelixHeader, NameAndKindWords) {
-    using office_to_field::TunelixHeader;
+    using field_writers::TunelixHeader;
     EXPECT_EQ(TunelixHeader("/datos/eje.ktw", true), "*41....+0000000000000EJE 42....+0000000SITUATION ");
     EXPECT_EQ(TunelixHeader("/datos/eje.ktw", false), "*41....+0000000000000EJE 42....+00000000LONGPROF ");
     // A name of digits stays a text; a long one keeps its first sixteen characters.

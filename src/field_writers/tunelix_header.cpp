@@ -1,11 +1,11 @@
-#include "office_to_field/tunelix_header.h"
+#include "field_writers/tunelix_header.h"
 
 #include "common/cp1252.h"
 #include "common/file_names.h"
 #include "common/ktw_word.h"
 #include "common/utf8_columns.h"
 
-namespace office_to_field {
+namespace field_writers {
 
 std::string TunelixName(std::string_view outPath) {
     // Both separators count: a name typed with "\" names a folder on either platform.
@@ -26,4 +26,4 @@ std::string TunelixHeader(std::string_view outPath, bool planta) {
     return Cp1252::FromUtf8(first + second);
 }
 
-}  // namespace office_to_field
+}  // namespace field_writers

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace office_to_field {
+namespace field_writers {
 
 // The name the header carries: the output file's name without its folder and
 // extension, upper-cased, at most sixteen characters.
@@ -16,4 +16,4 @@ std::string TunelixName(std::string_view outPath);
 // is made of digits.
 std::string TunelixHeader(std::string_view outPath, bool planta);
 
-}  // namespace office_to_field
+}  // namespace field_writers
