@@ -7,6 +7,7 @@
 #include "app/help_windows.h"
 #include "app/tarsel_pc.h"
 #include "design_readers/form_seccion_tipo.h"
+#include "design_readers/sierrasoft_dialogs.h"
 #include "office_to_field/ab_form.h"
 #include "office_to_field/form_dirlist.h"
 
@@ -32,7 +33,7 @@ std::vector<std::string> FormNames() {
     std::vector<std::string> names = {"TarselPC", "Bin_KTW", "ayuda_ba", "ayuda_filtro", "ayuda_ab",
                                       "CalcCoordenadas", "ab_form", "ba_form", "Form_DXF", "FormFDWOptions",
                                       "Form_Observaciones", "fil_form", "Comments", "Form_DirList",
-                                      "Form_Seccion_Tipo", "frmClipOptions"};
+                                      "Form_Seccion_Tipo", "frmClipOptions", "Form_Alzados", "Form_Offset_Alzado"};
     return names;
 }
 
@@ -53,6 +54,8 @@ void RegisterForms(Context& ctx) {
     Register<Form_DirList>(ctx, "Form_DirList");
     Register<design_readers::Form_Seccion_Tipo>(ctx, "Form_Seccion_Tipo");
     Register<design_readers::frmClipOptions>(ctx, "frmClipOptions");
+    Register<design_readers::Form_Alzados>(ctx, "Form_Alzados");
+    Register<design_readers::Form_Offset_Alzado>(ctx, "Form_Offset_Alzado");
 }
 
 void Start(Context& ctx) {

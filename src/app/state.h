@@ -106,6 +106,10 @@ struct State {
     std::int16_t OpcionSubRasante = 0;
     std::int16_t OpcionRasante = 0;
 
+    // The transversal offset of the vertical-alignment axis from the tunnel axis, as
+    // typed for the last superelevation file (Form_Offset_Alzado).
+    double OffsetAlzado = 0;
+
     // Office-to-field runs: the statistics shown in the summary of the last run.
     TInfoProyecto InfoProyecto;
 };

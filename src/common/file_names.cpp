@@ -20,3 +20,19 @@ bool SameFile(const std::string& first, const std::string& second) {
     const bool same = std::filesystem::equivalent(first, second, error);
     return !error && same;
 }
+
+bool ValidFileName(std::string_view name) {
+    if (name.empty() || name.back() == ' ' || name.back() == '.') return false;
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            return false;
+        }
+    }
+    // A device name stays a device whatever extension follows it.
+    const std::string stem = UpperFileName(name.substr(0, name.find('.')));
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (stem == device) return false;
+    }
+    return !(stem.size() == 4 && (stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) && stem[3] >= '1' &&
+             stem[3] <= '9');
+}

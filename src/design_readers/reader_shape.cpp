@@ -45,21 +45,23 @@ void Nombres(Context& ctx, const Ficheros& ficheros) {
 
 }  // namespace
 
-void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta) {
-    GM::Comprobar_Planta(ctx.desktop, Planta, "");
+void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta,
+                    const std::string& eje) {
+    GM::Comprobar_Planta(ctx.desktop, Planta, eje);
     Nombres(ctx, ficheros);
     field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kPlanta, ctx.state.FormatoCampo,
                                 ctx.state.InfoProyecto);
 }
 
-void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado) {
-    GM::Comprobar_Alzado(ctx.desktop, Alzado, "");
+void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado,
+                    const std::string& eje) {
+    GM::Comprobar_Alzado(ctx.desktop, Alzado, eje);
     Nombres(ctx, ficheros);
     field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kAlzado, ctx.state.FormatoCampo,
                                 ctx.state.InfoProyecto);
 }
 
-bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer) {
+bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer, const std::string& eje) {
     Info_Proyect::Inicializa_Info(Info_Proyect::kPlanta, ctx.state.InfoProyecto);
     std::vector<TPlanta> Planta;
     const bool escrito =
@@ -68,12 +70,12 @@ bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& 
                           w.Write_Planta(i, v);
                       });
     if (!escrito) return false;
-    Resumen_Planta(ctx, ficheros, Planta);
+    Resumen_Planta(ctx, ficheros, Planta, eje);
     return true;
 }
 
 bool Leer_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, const Parser<TAlzado>& leer,
-                 std::vector<TAlzado>& Alzado) {
+                 std::vector<TAlzado>& Alzado, const std::string& eje) {
     Info_Proyect::Inicializa_Info(Info_Proyect::kAlzado, ctx.state.InfoProyecto);
     const bool seccionTipo = window.SeccionTipo();
     const bool leido =
@@ -86,7 +88,7 @@ bool Leer_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros,
         return false;
     }
     if (seccionTipo) return true;
-    Resumen_Alzado(ctx, ficheros, Alzado);
+    Resumen_Alzado(ctx, ficheros, Alzado, eje);
     return true;
 }
 

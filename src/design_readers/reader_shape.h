@@ -44,17 +44,20 @@ bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const 
 
 // The end of a planta or alzado run whose output is committed: the continuity
 // check, the names in the statistics and the summary.
-void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta);
-void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado);
+// `eje` names the axis in the continuity listing.
+void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta,
+                    const std::string& eje = {});
+void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado,
+                    const std::string& eje = {});
 
-// The planta shape.
-bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer);
+// The planta shape. `eje` names the axis in the continuity listing.
+bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer, const std::string& eje = {});
 
 // The alzado shape. Alzado receives the elements (1 .. n). In a typical-section job
 // (the window's "Sección tipo") the reader only fills the array: nothing is written
 // or checked and no summary is shown. True when a profile was read (and, outside a
 // section job, written).
 bool Leer_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros, const Parser<TAlzado>& leer,
-                 std::vector<TAlzado>& Alzado);
+                 std::vector<TAlzado>& Alzado, const std::string& eje = {});
 
 }  // namespace design_readers

@@ -16,9 +16,10 @@ namespace {
 // without a choice.
 bool ElegirBloque(Context& ctx, CapaSeccion capa, char& bloque) {
     State& s = ctx.state;
-    bloque = 'R';
+    bloque = capa == CapaSeccion::DialogoOSubrasante && s.FormatoCampo == 3 ? 'S' : 'R';
     const bool dialogo = capa == CapaSeccion::SinTaludes ||
-                         (s.FormatoCampo == 2 && (capa == CapaSeccion::Dialogo || capa == CapaSeccion::DialogoORecordada));
+                         (s.FormatoCampo == 2 && (capa == CapaSeccion::Dialogo || capa == CapaSeccion::DialogoORecordada ||
+                                                  capa == CapaSeccion::DialogoOSubrasante));
     if (dialogo && !PedirCapaSeccion(ctx, capa != CapaSeccion::SinTaludes)) return false;
     if (capa == CapaSeccion::SinTaludes) {
         bloque = s.OpcionSubRasante != 0 ? 'S' : 'R';

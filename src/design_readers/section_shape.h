@@ -65,7 +65,9 @@ using ParserSeccion = std::function<void(const std::string& entrada, const Escri
 //   SinTaludes         the points carry their layer by code: T and C, and R or S as
 //                      Form_Seccion_Tipo, shown in every format without its taludes
 //                      option, chooses; a Corvana layer that receives nothing is no file
-enum class CapaSeccion { Rasante, Dialogo, DialogoORecordada, Todas, SinTaludes };
+//   DialogoOSubrasante the dialog in Tarsel v3.00 runs; block S in Corvana runs and
+//                      block R in the others
+enum class CapaSeccion { Rasante, Dialogo, DialogoORecordada, Todas, SinTaludes, DialogoOSubrasante };
 
 // The vertical-alignment reader of the program, for the axis elevation of Corvana runs.
 using LectorAlzado = bool (*)(Context& ctx, WindowServices& window, const Ficheros& ficheros,

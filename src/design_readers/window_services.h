@@ -27,6 +27,15 @@ public:
     // proposed); nothing when the user cancels.
     virtual std::optional<std::string> GuardarComo(const std::string& title,
                                                    const std::string& suggested) = 0;
+    // Asks for the output name of one axis in the window's save dialog, which
+    // proposes `suggested` with a default extension and a filter; nothing when the
+    // user cancels. A window without those settings asks as GuardarComo does.
+    virtual std::optional<std::string> GuardarEje(const std::string& suggested, const std::string& defaultExt,
+                                                  const std::string& filter) {
+        (void)defaultExt;
+        (void)filter;
+        return GuardarComo("Guardar como", suggested);
+    }
     // The layer typed in Text_Layer.
     virtual std::string Capa() const = 0;
 };

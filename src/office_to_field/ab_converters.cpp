@@ -61,6 +61,9 @@ void InstallAbConverters(AbConverterTable& table) {
     table.Set(AbConverter::Vextor_Seccion_Tipo, Vextor_Seccion_Tipo);
     table.Set(AbConverter::SDR_Planta_Alzado, SDR_Planta_Alzado);
     table.Set(AbConverter::SDR_Seccion_Tipo, SDR_Seccion_Tipo);
+    table.Set(AbConverter::SierraSoft_Planta_Alzado, SierraSoft_Planta_Alzado);
+    table.Set(AbConverter::SierraSoft_Peraltes, SierraSoft_Peraltes);
+    table.Set(AbConverter::SierraSoft_Seccion_Tipo, SierraSoft_Seccion_Tipo);
 }
 
 }  // namespace office_to_field

@@ -512,17 +512,30 @@ std::string ab_form::TextoRTF(const std::string& path) {
     return std::move(*text);
 }
 
-std::optional<std::string> ab_form::GuardarComo(const std::string& title, const std::string& suggested) {
-    const std::string keptName = guardar.FileName;
-    const std::string keptTitle = guardar.DialogTitle;
-    guardar.DialogTitle = title;
-    guardar.FileName = suggested;
+std::optional<std::string> ab_form::AskSaveName(const platform::FileDialog& settings) {
+    const platform::FileDialog kept = guardar;
+    guardar = settings;
     std::string chosen;
     if (ctx_.desktop.ShowSave(guardar) != platform::DialogResult::Cancelled) chosen = guardar.FileName;
-    guardar.FileName = keptName;
-    guardar.DialogTitle = keptTitle;
+    guardar = kept;
     if (chosen.empty()) return std::nullopt;
     return chosen;
+}
+
+std::optional<std::string> ab_form::GuardarComo(const std::string& title, const std::string& suggested) {
+    platform::FileDialog settings = guardar;
+    settings.DialogTitle = title;
+    settings.FileName = suggested;
+    return AskSaveName(settings);
+}
+
+std::optional<std::string> ab_form::GuardarEje(const std::string& suggested, const std::string& defaultExt,
+                                               const std::string& filter) {
+    platform::FileDialog settings = guardar;
+    settings.FileName = suggested;
+    settings.DefaultExt = defaultExt;
+    settings.Filter = filter;
+    return AskSaveName(settings);
 }
 
 std::string ab_form::Capa() const { return Text_Layer.Text(); }

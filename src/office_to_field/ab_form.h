@@ -95,6 +95,8 @@ public:
     void Progreso(const std::string& text) override;
     std::string TextoRTF(const std::string& path) override;
     std::optional<std::string> GuardarComo(const std::string& title, const std::string& suggested) override;
+    std::optional<std::string> GuardarEje(const std::string& suggested, const std::string& defaultExt,
+                                          const std::string& filter) override;
     std::string Capa() const override;
 
 private:
@@ -107,6 +109,8 @@ private:
     std::optional<bool> RunConverter(office_to_field::AbConverter converter, const office_to_field::AbRequest& request);
     void ForceKtw16();
     std::string PickSecondFile(const std::string& title, const std::string& filter);
+    // Shows guardar with these settings and puts the window's own back afterwards.
+    std::optional<std::string> AskSaveName(const platform::FileDialog& settings);
 
     Context& ctx_;
     office_to_field::AbConverterTable converters_;

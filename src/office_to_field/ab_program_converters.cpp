@@ -6,10 +6,11 @@
 #include "common/file_names.h"
 #include "design_readers/cartomap.h"
 #include "design_readers/sdr.h"
+#include "design_readers/sierrasoft.h"
 #include "design_readers/tcp.h"
 #include "design_readers/trazado.h"
+#include "field_writers/tunelix_header.h"
 #include "office_to_field/ab_readers.h"
-#include "office_to_field/tunelix_header.h"
 
 namespace office_to_field {
 
@@ -71,7 +72,7 @@ bool SDR_Planta_Alzado(Context& ctx, design_readers::WindowServices&, const AbRe
     design_readers::Ficheros alzado = ficheros;
     alzado.salida = design_readers::SegundoFicheroSDR(request.OutPath, formato);
     alzado.nombreSalida = design_readers::SegundoFicheroSDR(ctx.state.OutFile, formato);
-    alzado.cabecera = formato == 4 ? TunelixHeader(alzado.salida, false) : std::string();
+    alzado.cabecera = formato == 4 ? field_writers::TunelixHeader(alzado.salida, false) : std::string();
     // Writing the alzado over the file being read would lose it.
     if (alzado.nombreSalida == ctx.state.InFile || SameFile(request.InPath, alzado.salida)) {
         throw ConversionError("El fichero de alzado " + alzado.nombreSalida + " sería el propio fichero de entrada.");
@@ -83,6 +84,21 @@ bool SDR_Planta_Alzado(Context& ctx, design_readers::WindowServices&, const AbRe
 
 bool SDR_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
     design_readers::SDR_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
+    return true;
+}
+
+bool SierraSoft_Planta_Alzado(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::SierraSoft_Planta_Alzado(ctx, window, FicherosDe(ctx, request));
+    return true;
+}
+
+bool SierraSoft_Peraltes(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::SierraSoft_Peraltes(ctx, window, FicherosDe(ctx, request));
+    return true;
+}
+
+bool SierraSoft_Seccion_Tipo(Context& ctx, design_readers::WindowServices& window, const AbRequest& request) {
+    design_readers::SierraSoft_Seccion_Tipo(ctx, window, FicherosSeccionDe(ctx, request));
     return true;
 }
 
