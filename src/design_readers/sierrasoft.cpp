@@ -1,6 +1,7 @@
 #include "design_readers/sierrasoft.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "common/file_names.h"
@@ -112,59 +113,67 @@ std::string NombreFicheroSalida(std::int16_t formato, int tipo, const std::strin
     return carpeta + eje + extension;
 }
 
-bool SierraSoft_Planta_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros) {
+namespace {
+
+// What a run does with an axis that has something of its kind: false to end the run
+// (after saying why, or after a refusal of a writer); true to go on.
+using EscribirEje = std::function<bool(const std::string& carpeta, EjeSierraSoft& eje)>;
+
+// Every axis of the file in turn: read, skipped when it has nothing of the run's kind
+// or its name can name no file, handed to `escribir` otherwise. A file in which no
+// axis has anything of that kind is refused with `vacio`.
+bool RecorrerEjes(Context& ctx, const Ficheros& ficheros, LecturaEje que, const char* vacio,
+                  const EscribirEje& escribir) {
     const std::string carpeta = Carpeta(ficheros.salida);
     LectorSierraSoft lector(ficheros.entrada);
     EjeSierraSoft eje;
-    bool conElementos = false;
+    bool conDatos = false;
     try {
         while (lector.LeeEje(eje)) {
-            lector.LeeCuerpo(LecturaEje::Alineaciones, eje);
-            if (eje.planta.size() < 2 && eje.alzado.size() < 2) continue;
-            conElementos = true;
+            lector.LeeCuerpo(que, eje);
+            const bool datos = que == LecturaEje::Peraltes ? eje.peraltes.size() > 1
+                                                           : eje.planta.size() > 1 || eje.alzado.size() > 1;
+            if (!datos) continue;
+            conDatos = true;
             if (!NombreDeEjeValido(ctx, eje.nombre)) continue;
-            if (!EscribirAlineaciones(ctx, window, ficheros, carpeta, eje)) return false;
+            if (!escribir(carpeta, eje)) return false;
         }
     } catch (const Rechazo& rechazo) {
         return Rechazar(ctx, ficheros, kTitulo, rechazo.what());
     }
-    if (!conElementos) {
-        return Rechazar(ctx, ficheros, kTitulo, "No contiene ningún eje con elementos de planta o de alzado.");
-    }
+    if (!conDatos) return Rechazar(ctx, ficheros, kTitulo, vacio);
     return true;
 }
 
+}  // namespace
+
+bool SierraSoft_Planta_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros) {
+    return RecorrerEjes(ctx, ficheros, LecturaEje::Alineaciones,
+                        "No contiene ningún eje con elementos de planta o de alzado.",
+                        [&](const std::string& carpeta, EjeSierraSoft& eje) {
+                            return EscribirAlineaciones(ctx, window, ficheros, carpeta, eje);
+                        });
+}
+
 bool SierraSoft_Peraltes(Context& ctx, WindowServices& window, const Ficheros& ficheros) {
-    const std::string carpeta = Carpeta(ficheros.salida);
-    LectorSierraSoft lector(ficheros.entrada);
-    EjeSierraSoft eje;
-    bool conPeraltes = false;
-    try {
-        while (lector.LeeEje(eje)) {
-            lector.LeeCuerpo(LecturaEje::Peraltes, eje);
-            if (eje.peraltes.size() < 2) continue;
-            conPeraltes = true;
-            if (!NombreDeEjeValido(ctx, eje.nombre)) continue;
-            const std::string salida = FicheroDeSalida(ctx, window, kSalidaPeraltes, carpeta, eje.nombre);
-            if (salida.empty()) continue;
-            const std::optional<double> offset = PedirOffsetAlzado(ctx, eje.nombre);
-            if (!offset) {
-                // Closed without an offset: the run ends before this axis.
-                ctx.state.ErrorFichero = 1;
-                return true;
-            }
-            TInfoProyecto& info = ctx.state.InfoProyecto;
-            Info_Proyect::Inicializa_Info(Info_Proyect::kPeraltes, info);
-            field_writers::Write_Peraltes(salida, *offset, eje.peraltes, info);
-            info.Entrada = ficheros.nombreEntrada;
-            info.Salida = UpperFileName(salida);
-            field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kPeraltes, ctx.state.FormatoCampo, info);
+    return RecorrerEjes(ctx, ficheros, LecturaEje::Peraltes, "No contiene ningún eje con peraltes.",
+                        [&](const std::string& carpeta, EjeSierraSoft& eje) {
+        const std::string salida = FicheroDeSalida(ctx, window, kSalidaPeraltes, carpeta, eje.nombre);
+        if (salida.empty()) return true;
+        const std::optional<double> offset = PedirOffsetAlzado(ctx, eje.nombre);
+        if (!offset) {
+            // Closed without an offset: the run ends before this axis.
+            ctx.state.ErrorFichero = 1;
+            return false;
         }
-    } catch (const Rechazo& rechazo) {
-        return Rechazar(ctx, ficheros, kTitulo, rechazo.what());
-    }
-    if (!conPeraltes) return Rechazar(ctx, ficheros, kTitulo, "No contiene ningún eje con peraltes.");
-    return true;
+        TInfoProyecto& info = ctx.state.InfoProyecto;
+        Info_Proyect::Inicializa_Info(Info_Proyect::kPeraltes, info);
+        field_writers::Write_Peraltes(salida, *offset, eje.peraltes, info);
+        info.Entrada = ficheros.nombreEntrada;
+        info.Salida = UpperFileName(salida);
+        field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kPeraltes, ctx.state.FormatoCampo, info);
+        return true;
+    });
 }
 
 bool SierraSoft_ElegirEje(Context& ctx, const std::string& fichero, const std::string& nombreFichero,

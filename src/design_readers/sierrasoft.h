@@ -44,7 +44,7 @@ std::string NombreFicheroSalida(std::int16_t formato, int tipo, const std::strin
 // ficheros.salida (and nombreSalida) name the output folder. A failure stops the run
 // (a refused row: a box naming the file and the line, ErrorFichero 1; others thrown
 // to the window) and leaves the files of the axes before it written. False when the
-// run was refused.
+// run was refused or cancelled (ErrorFichero 1).
 bool SierraSoft_Planta_Alzado(Context& ctx, WindowServices& window, const Ficheros& ficheros);
 // The superelevation: each axis's offset is asked in Form_Offset_Alzado; closing
 // it ends the run before that axis.

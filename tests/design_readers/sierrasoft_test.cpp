@@ -215,7 +215,7 @@ TEST_F(SierraSoftRun, SuperelevationTakesTheOffsetTypedWithACommaAndAClosedDialo
         f.Command_Aceptar.UserClick();
     });
     desktop.QueueAction([this] { desktop.UserClose(desktop.Forms().Get("Form_Offset_Alzado")); });
-    EXPECT_TRUE(design_readers::SierraSoft_Peraltes(ctx, window, Carpeta(gdx)));
+    EXPECT_FALSE(design_readers::SierraSoft_Peraltes(ctx, window, Carpeta(gdx)));
     const std::string b = ReadBytes(dir.File("A1.PER"));
     ASSERT_EQ(b.size(), 12u + 3 * 24);
     EXPECT_EQ(b.substr(0, 4), std::string("\x55\xAC\x00\x00", 4));
