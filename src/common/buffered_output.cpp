@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <stdexcept>
 #include <filesystem>
 #include <system_error>
 
@@ -31,6 +32,8 @@ void BufferedOutput::Flush() {
     size_ = 0;
     WriteThrough(std::string_view(buffer_.get(), size));
 }
+
+void BufferedOutput::TooMuchRoom() { throw std::length_error("BufferedOutput::Room: more than kRoom bytes"); }
 
 void BufferedOutput::WriteThrough(std::string_view bytes) {
     if (file_ == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {

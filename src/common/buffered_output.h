@@ -34,6 +34,19 @@ public:
         if (size_ == kBufferSize) Flush();
         buffer_[size_++] = c;
     }
+    // Room for n bytes at the end of the output, for a writer that builds its bytes
+    // in place rather than copying them in; Advance(k) then keeps the first k of them
+    // (k <= n), and until then nothing is kept. n is at most kRoom.
+    char* Room(std::size_t n) {
+        if (kBufferSize - size_ < n) {
+            Flush();
+            if (n > kRoom) TooMuchRoom();
+        }
+        return buffer_.get() + size_;
+    }
+    void Advance(std::size_t n) { size_ += n; }
+    static constexpr std::size_t kRoom = std::size_t{1} << 18;  // the whole buffer
+
     // Places bytes at an offset of the output, as a write to a record of a random-access
     // file would: over bytes already written, or beyond the end, in which case the
     // gap reads as zero bytes. The next Write goes on at the end of the output.
@@ -57,9 +70,10 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
-    static constexpr std::size_t kBufferSize = 1 << 18;
+    static constexpr std::size_t kBufferSize = kRoom;
 
     void Flush();
+    [[noreturn]] static void TooMuchRoom();
     void Seek(std::uint64_t offset);
     void WriteThrough(std::string_view bytes);
     void Discard() noexcept;

@@ -335,8 +335,9 @@ namespace {
 
 constexpr std::array<double, 6> kPowers = {1, 10, 100, 1000, 10000, 100000};
 
-// The decimals of a mask "0" or "0.0" ... "0.00000"; -1 for any other mask. One
-// comparison of a fixed length: the mask is read for every number written.
+}  // namespace
+
+// One comparison of a fixed length: the mask is read for every number written.
 int PlainMaskDecimals(std::string_view mask) {
     static constexpr char kLongest[] = "0.00000";
     const auto is = [mask](std::size_t n) { return std::memcmp(mask.data(), kLongest, n) == 0; };
@@ -350,6 +351,8 @@ int PlainMaskDecimals(std::string_view mask) {
         default: return -1;
     }
 }
+
+namespace {
 
 constexpr char kPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -531,8 +534,11 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
 }  // namespace
 
 std::size_t FormatPlain(double value, std::string_view mask, char decimalSeparator, char* out) {
-    const int decimals = PlainMaskDecimals(mask);
-    return decimals >= 0 ? PlainDigits(value, decimals, decimalSeparator, out) : 0;
+    return FormatPlainDecimals(value, PlainMaskDecimals(mask), decimalSeparator, out);
+}
+
+std::size_t FormatPlainDecimals(double value, int decimals, char decimalSeparator, char* out) {
+    return decimals >= 0 && decimals <= 5 ? PlainDigits(value, decimals, decimalSeparator, out) : 0;
 }
 
 void AppendFormat(std::string& out, double value, std::string_view mask, char decimalSeparator) {

@@ -43,6 +43,11 @@ void AppendFormat(std::string& out, double value, std::string_view mask, char de
 // take (very large or not finite), which Format then writes.
 inline constexpr std::size_t kPlainFormatBytes = 40;
 std::size_t FormatPlain(double value, std::string_view mask, char decimalSeparator, char* out);
+// The decimals of a plain mask ("0" gives 0, "0.000" gives 3, up to 5); -1 for any
+// other mask. A writer of many numbers with one mask reads the mask once.
+int PlainMaskDecimals(std::string_view mask);
+// FormatPlain for the plain mask of `decimals` places (0 to 5; any other gives 0).
+std::size_t FormatPlainDecimals(double value, int decimals, char decimalSeparator, char* out);
 
 namespace detail {
 // Format through the exact decimal expansion of the double; Format takes a faster

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/zone_line.h"
 #include "field_to_office/binary_conversion.h"
 #include "field_to_office/binary_converters.h"
 #include "field_to_office/office_writers.h"
@@ -63,7 +64,11 @@ void ConvertBinaryTaqui(const BinaryRequest& request, const State& state, std::i
         AddSpacesToString(d.Punto);
         AddSpacesToString(d.Estacion);
         switch (filter) {
-            case OfficeFilter::Estandar:
+            case OfficeFilter::Estandar: {
+                const ZoneNumber numbers[] = {{d.Hz, 4}, {d.V, 4}, {d.DistGeometrica, 3},
+                                              {d.AlturaInstrumento, 3}, {d.AlturaPrisma, 3}};
+                // A value that is not finite takes the other road, which names its field.
+                if (WriteZoneLine(c.Out(), d.Punto, numbers, request.decimalSeparator)) break;
                 c.Line().Bytes(d.Punto);
                 c.ZoneNumber(d.Hz, "0.0000", "Hz");
                 c.ZoneNumber(d.V, "0.0000", "V");
@@ -72,6 +77,7 @@ void ConvertBinaryTaqui(const BinaryRequest& request, const State& state, std::i
                 c.ZoneNumber(d.AlturaPrisma, "0.000", "AlturaPrisma");
                 c.EndLine();
                 break;
+            }
             case OfficeFilter::DXF:
                 c.Dxf().WriteDXFPoint(d.Punto, c.Finite(d.X, "X"), c.Finite(d.Y, "Y"), c.Finite(d.Z, "Z"),
                                       BlankedText(d.Codigo1, code));

@@ -122,6 +122,13 @@ double SignedValue(const char* p) {
     return Num::Val(std::string_view(p, N + 1));
 }
 
+// Whether the sign (at p) and the N data characters after it are a sign and digits alone.
+template <std::size_t N>
+bool PlainSignedValue(const char* p) {
+    std::uint64_t number = 0;
+    return (p[0] == '+' || p[0] == '-') && DataDigits<N>(p + 1, number);
+}
+
 // Divisor and Format mask of a length word's unit digit, by the digit "0" to "9".
 // Feet are not converted: "1" and "7" read like "0" and "6"; the other digits
 // have no unit (divisor 0).
@@ -232,12 +239,14 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
         default: return;  // 46, 51, 72-75 and the rest carry nothing this reader keeps
     }
     TakeUnit(w[5], state);
-    const double value = SignedValue<N>(w + 6);
-    if (thousandths != nullptr) {
-        *thousandths = ThousandthsOrNone(value);
+    if (!state.Valores.test(static_cast<std::size_t>(wi)) && PlainSignedValue<N>(w + 6)) {
+        // Not written by this conversion: a number of digits alone cannot fail.
+    } else if (thousandths != nullptr) {
+        *thousandths = ThousandthsOrNone(SignedValue<N>(w + 6));
         return;
+    } else {
+        *metres = SignedValue<N>(w + 6) / state.DivisorUnidad;
     }
-    *metres = value / state.DivisorUnidad;
     if (wi == 84) {
         d.Estacion = d.Punto;
         state.NuevaEstacion = true;

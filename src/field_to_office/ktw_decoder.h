@@ -7,6 +7,7 @@
 // the data (8 or 16 characters) from c+7. Only whole words are read: a last word
 // without its closing blank is not.
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +29,10 @@ struct KTWDecoderState {
     // The current line is a code block (word 41).
     bool LineaCodigo = false;
     std::string Observacion;
+    // The words whose numbers the conversion writes; the numbers of the others are
+    // only checked, not worked out (their unit digits and the station mark still
+    // count). Every word unless a writer narrows it.
+    std::bitset<100> Valores = std::bitset<100>().set();
 };
 
 // Puts the state as a conversion starts: the whole record cleared (nothing is

@@ -35,6 +35,11 @@ void ConvertKTWTaqui(const KTWTaquiRequest& request, const State& state, std::in
 
     KTWDecoderState decoder;
     StartKTWConversion(decoder);
+    if (filter == OfficeFilter::Estandar && !request.analisis) {
+        // Its lines hold the angles, the slope distance and the two heights alone.
+        decoder.Valores.reset();
+        for (std::size_t wi : {21, 22, 31, 87, 88}) decoder.Valores.set(wi);
+    }
     std::string_view line;
     std::int64_t lineNumber = 0;
     std::int64_t records = 0;

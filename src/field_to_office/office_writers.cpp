@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "common/zone_line.h"
 #include "field_to_office/convert_fields.h"
 
 namespace {
@@ -101,6 +102,10 @@ void OfficeLineWriter::Analysis(const KTWDecoderState& state, BufferedOutput& ou
 void OfficeLineWriter::Estandar(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
     const std::string& m = state.MascaraUnidad;
+    const int decimals = Num::PlainMaskDecimals(m);
+    const ZoneNumber numbers[] = {{d.Hz, 4}, {d.V, 4}, {d.DistGeometrica, decimals},
+                                  {d.AlturaInstrumento, decimals}, {d.AlturaPrisma, decimals}};
+    if (WriteZoneLine(out, d.Punto, numbers, sep_)) return;
     ZoneText(d.Punto);
     print_.Zone().Format(d.Hz, "0.0000", sep_);
     print_.Zone().Format(d.V, "0.0000", sep_);

