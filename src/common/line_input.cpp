@@ -4,7 +4,7 @@
 
 #include "common/errors.h"
 
-LineInput::LineInput(const std::string& path) : path_(path), buffer_(1 << 18) {
+LineInput::LineInput(const std::string& path) : path_(path), buffer_((1 << 18) + kReadAhead) {
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr) throw ConversionError("No se puede abrir el fichero de entrada " + path);
 }
@@ -22,15 +22,15 @@ bool LineInput::Fill() {
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) {
+    if (end_ == Capacity()) {
         // A text file of the field has short lines; a "line" this long is a file of
         // another kind, and reading it whole would take memory without end.
-        if (buffer_.size() >= kLongestLine) {
+        if (Capacity() >= kLongestLine) {
             throw ConversionError("El fichero de entrada no es un fichero de texto: " + path_);
         }
-        buffer_.resize(buffer_.size() * 2);
+        buffer_.resize(Capacity() * 2 + kReadAhead);
     }
-    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, Capacity() - end_, file_);
     if (got == 0) {
         if (std::ferror(file_)) throw ConversionError("No se puede leer el fichero de entrada " + path_);
         eof_ = true;

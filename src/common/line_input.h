@@ -25,9 +25,14 @@ public:
 
     // Longest line read; a longer one is refused (ConversionError).
     static constexpr std::size_t kLongestLine = std::size_t{1} << 24;
+    // A line may be read kReadAhead bytes from its first one on, past its end: a
+    // reader may then test a whole line with fixed-size loads. Those bytes after the
+    // line's end hold no particular value.
+    static constexpr std::size_t kReadAhead = 96;
 
 private:
     bool Fill();
+    std::size_t Capacity() const { return buffer_.size() - kReadAhead; }
 
     std::string path_;
     std::FILE* file_ = nullptr;

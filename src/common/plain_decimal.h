@@ -23,6 +23,25 @@ inline std::size_t ReadDigits(const char*& p, const char* last, std::uint64_t& m
     return static_cast<std::size_t>(p - from);
 }
 
+// The value of `digits` digits read as the whole number `mantissa` (which may have
+// wrapped past 19 digits), `decimals` of them after the point: false when one
+// division would not give it correctly rounded, and the long road must read them.
+inline bool ShortValue(std::uint64_t mantissa, std::size_t digits, std::size_t decimals, bool negative,
+                       double& value) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits > 19 || mantissa > (std::uint64_t{1} << 53) || decimals > 22) return false;
+    // Up to 2^53 the digits as a whole number are an exact double, and so is every
+    // power of ten up to 10^22: one division then rounds the exact value correctly.
+    if (mantissa == 0) {
+        value = 0.0;
+        return true;
+    }
+    const double magnitude = static_cast<double>(static_cast<std::int64_t>(mantissa)) / kPowersOfTen[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // The digits from `from` to `to` (with one "." among them) read by from_chars, which
 // rounds correctly whatever their number; kept apart so that the common case stays
 // small enough to be inlined.
@@ -36,8 +55,6 @@ const char* ReadLong(const char* from, const char* to, bool negative, double& va
 // an underflow to zero (Val's general road then decides: overflow error or zero).
 // What follows the number is the caller's business: "12.5E3" reads "12.5" here.
 inline const char* ReadPlainDecimal(const char* first, const char* last, double& value) {
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const char* p = first;
     const bool negative = p != last && *p == '-';
     if (negative) ++p;
@@ -51,17 +68,9 @@ inline const char* ReadPlainDecimal(const char* first, const char* last, double&
         decimals = plain_decimal::ReadDigits(p, last, mantissa);
         digits += decimals;
     }
-    if (digits > 19 || mantissa > (std::uint64_t{1} << 53) || decimals > 22) {
+    if (!plain_decimal::ShortValue(mantissa, digits, decimals, negative, value)) {
         return plain_decimal::ReadLong(digitsFrom, p, negative, value);
     }
-    // Up to 2^53 the digits as a whole number are an exact double, and so is every
-    // power of ten up to 10^22: one division then rounds the exact value correctly.
-    if (mantissa == 0) {
-        value = 0.0;
-        return p;
-    }
-    const double magnitude = static_cast<double>(static_cast<std::int64_t>(mantissa)) / kPowersOfTen[decimals];
-    value = negative ? -magnitude : magnitude;
     return p;
 }
 

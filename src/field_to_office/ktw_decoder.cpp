@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "common/little_endian.h"
+#include "common/eight_digits.h"
 #include "common/numbers.h"
 
 // Most of the work of converting a KTW file is reading its words, eight million of
@@ -20,27 +20,9 @@ namespace {
 constexpr std::size_t kNarrowWidth = 16;
 constexpr std::size_t kWideWidth = 24;
 
-// Eight characters, the first in the lowest byte whatever the machine's byte order
-// (one load on a little-endian machine).
-std::uint64_t Load8(const char* p) { return LittleEndian::U64(reinterpret_cast<const unsigned char*>(p)); }
+using EightDigits::NotDigits;
 
-// Nonzero high bits unless all eight bytes are "0" to "9". The lowest byte that is
-// not a digit gets no carry or borrow from the bytes below it (digits give none)
-// and is flagged by one of the two: below "0" by the subtraction, above "9" by the
-// addition (and 0xBA up, whose addition wraps, by the subtraction).
-std::uint64_t NotDigits(std::uint64_t x) {
-    return ((x + 0x4646464646464646ULL) | (x - 0x3030303030303030ULL)) & 0x8080808080808080ULL;
-}
-
-// The number of eight digit bytes, the first the most significant: pairs, then
-// groups of four, then the whole, each step one multiplication.
-std::uint64_t EightDigitsValue(std::uint64_t x) {
-    x -= 0x3030303030303030ULL;
-    x = x * 10 + (x >> 8);
-    return (((x & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
-            (((x >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
-           32;
-}
+std::uint64_t Load8(const char* p) { return EightDigits::Load(p); }
 
 // N (8 or 16) characters as a whole number when all are digits.
 template <std::size_t N>
@@ -49,12 +31,12 @@ bool DataDigits(const char* p, std::uint64_t& number) {
     if constexpr (N == 8) {
         const std::uint64_t x = Load8(p);
         if (NotDigits(x) != 0) return false;
-        number = EightDigitsValue(x);
+        number = EightDigits::Value(x);
     } else {
         const std::uint64_t high = Load8(p);
         const std::uint64_t low = Load8(p + 8);
         if ((NotDigits(high) | NotDigits(low)) != 0) return false;
-        number = EightDigitsValue(high) * 100000000ULL + EightDigitsValue(low);
+        number = EightDigits::Value(high) * 100000000ULL + EightDigits::Value(low);
     }
     return true;
 }

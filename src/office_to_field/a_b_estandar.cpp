@@ -11,6 +11,7 @@
 #include "common/plain_decimal.h"
 #include "office_to_field/ab_records.h"
 #include "office_to_field/point_fields.h"
+#include "office_to_field/point_line.h"
 
 namespace office_to_field {
 
@@ -20,8 +21,17 @@ std::string LineText(std::int64_t lineNumber) { return "Línea " + std::to_strin
 
 double Number(std::string_view field, std::int64_t lineNumber);
 
-// The fields of one line, taken in order in one pass over its characters. A field
-// that is a plain decimal is read as it is passed; any other goes to Num::Val.
+// A field's number: a plain decimal as it is, any other through Num::Val.
+double FieldNumber(std::string_view field, std::int64_t lineNumber) {
+    double plain;
+    if (Num::ReadPlainDecimal(field.data(), field.data() + field.size(), plain) == field.data() + field.size()) {
+        return plain;
+    }
+    return Number(field, lineNumber);
+}
+
+// The fields of one line, taken in order in one pass over its characters, eight
+// at a time where they can be. The line is one of LineInput's, readable past its end.
 class LineFields {
 public:
     LineFields(std::string_view line, std::int64_t lineNumber)
@@ -33,7 +43,7 @@ public:
     bool Next(std::string_view& field) {
         if (!SkipSeparators()) return false;
         const char* const start = p_;
-        while (p_ != end_ && !IsPointFieldSeparator(*p_)) ++p_;
+        p_ = point_line::FieldEnd(p_, end_);
         field = std::string_view(start, static_cast<std::size_t>(p_ - start));
         return true;
     }
@@ -41,16 +51,13 @@ public:
     // The next field's number; false, and `value` untouched, at the end of the line.
     bool NextNumber(double& value) {
         if (!SkipSeparators()) return false;
-        double plain;
-        const char* const stop = Num::ReadPlainDecimal(p_, end_, plain);
-        if (stop != nullptr && (stop == end_ || IsPointFieldSeparator(*stop))) {
+        if (const char* stop = point_line::ShortDecimal(p_, end_, value)) {
             p_ = stop;
-            value = plain;
             return true;
         }
         std::string_view field;
         Next(field);
-        value = Number(field, lineNumber_);
+        value = FieldNumber(field, lineNumber_);
         return true;
     }
 
@@ -95,10 +102,12 @@ std::int32_t WholeNumber(std::string_view field, std::int64_t lineNumber) {
     }
 }
 
-// Reads the list line by line and hands each line that has a field to `put`, which
-// reads the fields into the work record and writes it. Counts the records; refuses an input without any.
+// Reads the list line by line and hands each line to `put`, which reads its fields
+// into the work record and writes it, or returns false for a line without a field.
+// Counts the records; refuses an input without any.
 template <class Put>
 std::int32_t Convert(const std::string& in, const std::string& out, bool dropFirstLine, Put put) {
+    static_assert(LineInput::kReadAhead >= point_line::kReadPastEnd);
     LineInput input(in);
     BufferedOutput output(out);
     std::string_view line;
@@ -107,13 +116,10 @@ std::int32_t Convert(const std::string& in, const std::string& out, bool dropFir
     std::int32_t records = 0;
     while (input.Next(line)) {
         ++lineNumber;
-        LineFields fields(line, lineNumber);
-        std::string_view first;
-        if (!fields.Next(first)) continue;
+        if (!put(line, lineNumber, output)) continue;
         if (records == std::numeric_limits<std::int32_t>::max()) {
             throw ConversionError(LineText(lineNumber) + "el fichero tiene demasiados registros.");
         }
-        put(first, fields, output);
         ++records;
     }
     if (records == 0) throw ConversionError("El fichero no contiene ningún registro que transformar.");
@@ -132,25 +138,30 @@ std::int32_t PuntosBasesToRecords(const std::string& in, const std::string& out,
     // The work record: every line has its own name, and a short line keeps the
     // previous line's coordinates for those it lacks.
     double x = 0, y = 0, z = 0;
-    char bytes[kPuntoBaseBytes];
-    return Convert(in, out, dropFirstLine,
-                   [&](std::string_view name, LineFields& fields, BufferedOutput& output) {
-                       fields.NextNumber(x) && fields.NextNumber(y) && fields.NextNumber(z);
-                       EncodePuntoBase(name, x, y, z, bytes);
-                       output.Write(std::string_view(bytes, sizeof bytes));
-                   });
+    return Convert(in, out, dropFirstLine, [&](std::string_view line, std::int64_t lineNumber, BufferedOutput& output) {
+        LineFields fields(line, lineNumber);
+        std::string_view name;
+        if (!fields.Next(name)) return false;
+        fields.NextNumber(x) && fields.NextNumber(y) && fields.NextNumber(z);
+        EncodePuntoBase(name, x, y, z, output.Room(kPuntoBaseBytes));
+        output.Advance(kPuntoBaseBytes);
+        return true;
+    });
 }
 
 std::int32_t SeccionesToRecords(const std::string& in, const std::string& out, bool dropFirstLine) {
     TSeccionExcavacion record;
     char bytes[kSeccionExcavacionBytes];
-    return Convert(in, out, dropFirstLine,
-                   [&](std::string_view numero, LineFields& fields, BufferedOutput& output) {
-                       record.Numero = WholeNumber(numero, fields.LineNumber());
-                       fields.NextNumber(record.Valor2) && fields.NextNumber(record.Valor3);
-                       EncodeSeccionExcavacion(record, bytes);
-                       output.Write(std::string_view(bytes, sizeof bytes));
-                   });
+    return Convert(in, out, dropFirstLine, [&](std::string_view line, std::int64_t lineNumber, BufferedOutput& output) {
+        LineFields fields(line, lineNumber);
+        std::string_view numero;
+        if (!fields.Next(numero)) return false;
+        record.Numero = WholeNumber(numero, lineNumber);
+        fields.NextNumber(record.Valor2) && fields.NextNumber(record.Valor3);
+        EncodeSeccionExcavacion(record, bytes);
+        output.Write(std::string_view(bytes, sizeof bytes));
+        return true;
+    });
 }
 
 bool A_B_Puntos_Bases_Estandar(Context& /*ctx*/, design_readers::WindowServices& window, const AbRequest& request) {
