@@ -19,6 +19,7 @@
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
+#include "support/fuzz_session.h"
 
 namespace {
 
@@ -38,11 +39,8 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
     const int tipo = choices.Pick(2) == 0 ? EntryClipWindows::kTipoPlanta : EntryClipWindows::kTipoAlzado;
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = static_cast<std::int16_t>(choices.Pick(5));
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{static_cast<std::int16_t>(choices.Pick(5))};
+    auto& [desktop, store, state, ctx] = sesion;
     const bool rtf = choices.Pick(2) == 0;
     const bool seccionTipo = choices.Pick(4) == 0;
     Ventana window(choices.Rest(), seccionTipo);

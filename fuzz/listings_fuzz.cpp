@@ -16,16 +16,14 @@
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
+#include "support/fuzz_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
     const bool istram = choices.Pick(2) == 0;
     const bool planta = choices.Pick(2) == 0;
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = static_cast<std::int16_t>(choices.Pick(5));
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{static_cast<std::int16_t>(choices.Pick(5))};
+    auto& [desktop, store, state, ctx] = sesion;
     fuzz::Window window(istram ? "Istram" : "InRoads", choices.Pick(4) == 0);
     const design_readers::Ficheros ficheros{fuzz::WriteScratch("entrada.txt", choices.Rest()),
                                             fuzz::ScratchFolder() + "salida", "ENTRADA.TXT", "SALIDA", "cabecera"};

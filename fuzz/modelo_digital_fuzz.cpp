@@ -14,15 +14,13 @@
 #include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
+#include "support/fuzz_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
     const std::int16_t formatos[] = {0, 2, 3};
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = formatos[choices.Pick(3)];
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{formatos[choices.Pick(3)]};
+    auto& [desktop, store, state, ctx] = sesion;
     fuzz::Window window("Modelo Digital", true);
     const design_readers::FicherosSeccion ficheros = fuzz::FicherosDeSeccion(choices.Rest());
     try {

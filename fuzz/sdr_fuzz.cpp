@@ -15,17 +15,15 @@
 #include "platform/settings_store.h"
 #include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
+#include "support/fuzz_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Choices choices(data, size);
     const unsigned pedido = choices.Pick(3);
     if (pedido == 2) return fuzz::CorrerSeccion(choices, "SDR", design_readers::SDR_Seccion_Tipo);
     const std::int16_t formatos[] = {0, 2, 3, 4};
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = formatos[choices.Pick(4)];
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{formatos[choices.Pick(4)]};
+    auto& [desktop, store, state, ctx] = sesion;
     const design_readers::Ficheros ficheros{fuzz::WriteScratch("entrada.sdr", choices.Rest()),
                                             fuzz::ScratchFolder() + "eje.pla", "ENTRADA.SDR", "EJE.PLA", "cabecera"};
     design_readers::Ficheros alzado = ficheros;

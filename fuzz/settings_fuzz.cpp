@@ -13,6 +13,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
+#include "support/fuzz_session.h"
 
 namespace {
 
@@ -39,10 +40,8 @@ std::vector<Key> Keys() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<Key> keys = Keys();
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion;
+    auto& [desktop, store, state, ctx] = sesion;
 
     std::string_view rest = fuzz::AsText(data, size);
     for (const Key& key : keys) {

@@ -18,6 +18,7 @@
 #include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
+#include "support/fuzz_session.h"
 
 namespace {
 
@@ -45,11 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Choices choices(data, size);
     const unsigned run = choices.Pick(4);
     const std::int16_t formatos[] = {0, 2, 3, 4};
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = formatos[choices.Pick(4)];
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{formatos[choices.Pick(4)]};
+    auto& [desktop, store, state, ctx] = sesion;
     app::RegisterForms(ctx);
     Responder(desktop);
     const std::string carpeta = fuzz::ScratchFolder() + "ejes/";

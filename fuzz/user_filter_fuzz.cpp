@@ -17,6 +17,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
+#include "support/fuzz_session.h"
 
 namespace {
 
@@ -32,10 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::string input = fuzz::WriteScratch("user_filter.ktw", kKTW);
     const std::string definicion(fuzz::AsText(data, size));
 
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion;
+    // Lambdas capture these, which clang 14 does not allow of structured bindings.
+    auto& desktop = sesion.desktop;
+    auto& store = sesion.store;
+    State& state = sesion.state;
+    Context& ctx = sesion.ctx;
     store.SaveSetting(platform::kApp, "filtros", "filtro01", "Estandar");
     store.SaveSetting(platform::kApp, "filtros", "filtro51", "Mio");
     store.SaveSetting(platform::kApp, "user_filters", "filtro51", definicion);

@@ -16,6 +16,7 @@
 #include "support/fuzz_sections.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
+#include "support/fuzz_session.h"
 
 namespace {
 
@@ -35,11 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Choices choices(data, size);
     const unsigned fichero = choices.Pick(5);  // aln, prf, and the prf, sta, crs of sections
     const unsigned capa = choices.Pick(4);
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = static_cast<std::int16_t>(choices.Pick(5));
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{static_cast<std::int16_t>(choices.Pick(5))};
+    // Lambdas capture these, which clang 14 does not allow of structured bindings.
+    auto& desktop = sesion.desktop;
+    Context& ctx = sesion.ctx;
     app::RegisterForms(ctx);
     desktop.QueueAction([&desktop, capa] {
         auto& form = desktop.Forms().Get<design_readers::frmClipOptions>("frmClipOptions");

@@ -17,6 +17,7 @@
 #include "platform/settings_store.h"
 #include "support/fuzz_support.h"
 #include "support/fuzz_window.h"
+#include "fuzz_session.h"
 
 namespace fuzz {
 
@@ -64,11 +65,8 @@ inline int CorrerSeccion(Choices& choices, const char* programa, LectorSeccion l
                          std::string_view alzado = kAlzadoEstandar) {
     const std::int16_t formatos[] = {0, 2, 3};
     const unsigned opcion = choices.Pick(4);
-    platform::ScriptedDesktop desktop;
-    platform::MemorySettingsStore store;
-    State state;
-    state.FormatoCampo = formatos[choices.Pick(3)];
-    Context ctx{desktop, store, state};
+    fuzz::Sesion sesion{formatos[choices.Pick(3)]};
+    auto& [desktop, store, state, ctx] = sesion;
     app::RegisterForms(ctx);
     ResponderCapa(desktop, opcion);
     Window window(programa, true);
