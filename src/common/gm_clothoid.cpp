@@ -157,8 +157,14 @@ std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, cons
     // ends at zero curvature.
     const bool siguienteRecta = rSig == 0 || EsMarcaRecta(rSig);
     const double q = Dividir(A2, std::fabs(R));
+    // A length of A^2/|R| also fits an ovoid that sharpens from R to R/2, so the
+    // whole-spiral reading below is only for an element whose curvature does not grow.
+    // A spiral that flattens to zero curvature and meets an arc there is such an
+    // element: read through its origin it would end exactly at the origin, where the
+    // chord has no direction.
+    const bool curvaturaCrece = !siguienteRecta && rSig < std::fabs(R);
 
-    if (siguienteRecta && std::fabs(q - largo) < 0.02) {
+    if (!curvaturaCrece && std::fabs(q - largo) < 0.02) {
         // A whole spiral from radius R down to a straight: the point is its end.
         L = largo;
         const auto cuerda = espiral.CuerdaHasta(largo);
@@ -166,7 +172,7 @@ std::optional<TPuntoEje> Intentar_Punto_En_Clotoide(double& L, double RSig, cons
         return Punto(Avanzar(p0, acimutFinal - s * cuerda.angulo, cuerda.largo), acimutFinal);
     }
 
-    if (!siguienteRecta && rSig < std::fabs(R)) {
+    if (curvaturaCrece) {
         // Curvature grows along the element: the origin lies behind the start.
         const double u0 = Dividir(A2, rSig) - largo;
         const double ao = az - s * espiral.Tau(u0);
