@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace LittleEndian {
 
@@ -24,30 +25,32 @@ inline std::int32_t Int32(const unsigned char* p) {
 
 inline double Double(const unsigned char* p) { return std::bit_cast<double>(U64(p)); }
 
-// Writes the value into to[0..3] and returns to + 4.
-// Written out byte by byte, not as a loop, so that the compiler merges the bytes
-// into one store.
-inline char* PutInt32(char* to, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    to[0] = static_cast<char>(bits & 0xFF);
-    to[1] = static_cast<char>((bits >> 8) & 0xFF);
-    to[2] = static_cast<char>((bits >> 16) & 0xFF);
-    to[3] = static_cast<char>((bits >> 24) & 0xFF);
+// The unsigned words, lowest byte first. On a little-endian machine that is the
+// word's own memory, stored at once: the compiler does not always merge the bytes of
+// the loop-free form, and then builds the word in a register byte by byte and stores
+// it twice, which a following wide load of the record cannot take from the store.
+inline char* PutU32(char* to, std::uint32_t bits) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(to, &bits, 4);
+    } else {
+        for (int i = 0; i < 4; ++i) to[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    }
     return to + 4;
 }
 
-// Writes the value into to[0..7] and returns to + 8.
-inline char* PutDouble(char* to, double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    to[0] = static_cast<char>(bits & 0xFF);
-    to[1] = static_cast<char>((bits >> 8) & 0xFF);
-    to[2] = static_cast<char>((bits >> 16) & 0xFF);
-    to[3] = static_cast<char>((bits >> 24) & 0xFF);
-    to[4] = static_cast<char>((bits >> 32) & 0xFF);
-    to[5] = static_cast<char>((bits >> 40) & 0xFF);
-    to[6] = static_cast<char>((bits >> 48) & 0xFF);
-    to[7] = static_cast<char>((bits >> 56) & 0xFF);
+inline char* PutU64(char* to, std::uint64_t bits) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(to, &bits, 8);
+    } else {
+        for (int i = 0; i < 8; ++i) to[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    }
     return to + 8;
 }
+
+// Writes the value into to[0..3] and returns to + 4.
+inline char* PutInt32(char* to, std::int32_t value) { return PutU32(to, static_cast<std::uint32_t>(value)); }
+
+// Writes the value into to[0..7] and returns to + 8.
+inline char* PutDouble(char* to, double value) { return PutU64(to, std::bit_cast<std::uint64_t>(value)); }
 
 }  // namespace LittleEndian
