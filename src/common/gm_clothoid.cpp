@@ -43,17 +43,51 @@ bool NoCambia(double suma, double termino) {
     return std::fabs(termino) * 4 < ulp;
 }
 
+// The powers are taken as running products up to this tangent angle (beyond a
+// turn and a quarter, far past any road's spiral). Past it the terms grow huge
+// before they shrink and cancel, so that a difference in the last place of one power
+// shows in the sums' leading digits: there each power comes from pow.
+constexpr double kTMaximo = 8;
+
+// T^k as a pair of doubles, alto + bajo, whose sum carries the exact power to about
+// 2^-100 of its size: each product by T adds the error of its rounding, found
+// exactly by a fused multiply-add, to the lower part.
+struct Potencia {
+    double alto = 1;
+    double bajo = 0;
+
+    // Advances to T^(k+1) and returns it as the nearest double.
+    double Siguiente(double T) {
+        const double producto = alto * T;
+        const double error = std::fma(alto, T, -producto);
+        const double resto = std::fma(bajo, T, error);
+        alto = producto + resto;
+        bajo = resto - (alto - producto);
+        return alto;
+    }
+};
+
 }  // namespace
 
 void Integrales_Fresnel(double T, double& C, double& S) {
     double sumaC = 0;
     double sumaS = 0;
+    // The powers of T as running products carried to twice a double's precision,
+    // each rounded once: a power is then the nearest double to the exact one, as
+    // pow gives it, for a fraction of pow's time (the two part only on the rare
+    // power that lies within a hair of halfway between two doubles, by one unit in
+    // the last place). Beyond kTMaximo, and for a T that is negative or not a
+    // number, pow computes each power.
+    const bool productos = T >= 0 && T <= kTMaximo;
+    Potencia potencia;  // T^0
     for (int n = 1; n <= kTerminos; ++n) {
         const double signo = (n % 2 == 1) ? 1.0 : -1.0;
         // T^0 is 1 whatever T is, NaN included.
-        const double potenciaC = n == 1 ? 1.0 : Finito(std::pow(T, 2 * n - 2));
+        double potenciaC = 1.0;
+        if (n > 1) potenciaC = Finito(productos ? potencia.Siguiente(T) : std::pow(T, 2 * n - 2));
+        const double potenciaS = Finito(productos ? potencia.Siguiente(T) : std::pow(T, 2 * n - 1));
         const double terminoC = signo * potenciaC / kDenominadores.C[n];
-        const double terminoS = signo * Finito(std::pow(T, 2 * n - 1)) / kDenominadores.S[n];
+        const double terminoS = signo * potenciaS / kDenominadores.S[n];
         sumaC = Finito(sumaC + terminoC);
         sumaS = Finito(sumaS + terminoS);
         // Once the terms shrink from one to the next (T^2 below (2n-1)(2n)) and no
