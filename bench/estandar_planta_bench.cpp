@@ -115,6 +115,17 @@ void WithoutCheck(benchmark::State& state, std::int16_t formato, const char* out
     std::filesystem::remove(out);
 }
 
+// The reading alone: the lines parsed into the element array.
+void BM_PlantaReadOnly(benchmark::State& state) {
+    for (auto _ : state) {
+        std::vector<TPlanta> planta(1);
+        design_readers::LeerPlantaEstandar(InputFile(), planta);
+        benchmark::DoNotOptimize(planta.data());
+    }
+    state.SetBytesProcessed(state.iterations() * FileBytes());
+    bench::ReportMemory(state);
+}
+
 void BM_PlantaToPLA(benchmark::State& state) { Convert(state, 0, "tarsel_bench_planta.pla"); }
 void BM_PlantaToPLAWithoutCheck(benchmark::State& state) { WithoutCheck(state, 0, "tarsel_bench_planta.pla"); }
 void BM_PlantaToTunelixWithoutCheck(benchmark::State& state) { WithoutCheck(state, 4, "tarsel_bench_planta.ktw"); }
@@ -125,6 +136,7 @@ BENCHMARK(BM_PlantaToPLA)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlantaToTunelix)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlantaToPLAWithoutCheck)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlantaToTunelixWithoutCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlantaReadOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "common/errors.h"
+#include "common/large_pages.h"
 #include "common/line_input.h"
 #include "common/numbers.h"
 #include "common/numeric_checks.h"
@@ -71,7 +72,7 @@ std::int32_t Numero(double valor, std::int64_t numeroLinea) {
 // Element lines of the files met are longer than this. Room for the elements a file
 // of that many bytes a line would hold is asked for at once: a longer file's array
 // grows without being copied over and over, and room never used is never touched,
-// so it takes no memory.
+// so it takes no memory. A long alignment's array comes in large pages.
 constexpr std::uintmax_t kBytesPorLinea = 32;
 
 template <class Elemento, class DeLinea>
@@ -80,7 +81,7 @@ void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, D
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(entrada, error);
     if (!error && bytes / kBytesPorLinea < elementos.max_size() - elementos.size()) {
-        elementos.reserve(elementos.size() + static_cast<std::size_t>(bytes / kBytesPorLinea));
+        LargePages::Reserve(elementos, elementos.size() + static_cast<std::size_t>(bytes / kBytesPorLinea));
     }
     Elemento trabajo{};  // carries fields only from one line of this file to the next
     std::string_view linea;
