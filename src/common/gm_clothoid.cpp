@@ -49,21 +49,40 @@ bool NoCambia(double suma, double termino) {
 // shows in the sums' leading digits: there each power comes from pow.
 constexpr double kTMaximo = 8;
 
-// T^k as a pair of doubles, alto + bajo, whose sum carries the exact power to about
-// 2^-100 of its size: each product by T adds the error of its rounding, found
-// exactly by a fused multiply-add, to the lower part.
-struct Potencia {
-    double alto = 1;
-    double bajo = 0;
+// A double as two halves of 26 significant bits or fewer, whose products are exact
+// (Dekker): the rounding error of a product is then found without a fused
+// multiply-add, which is a call to the library where the processor's instruction is
+// not assumed. Exact for factors far inside the range of doubles, as every power of
+// a T up to kTMaximo is. The file is built without contracted multiply-adds, which
+// would round these products differently.
+struct Partido {
+    double alto;
+    double bajo;
+};
 
-    // Advances to T^(k+1) and returns it as the nearest double.
-    double Siguiente(double T) {
-        const double producto = alto * T;
-        const double error = std::fma(alto, T, -producto);
-        const double resto = std::fma(bajo, T, error);
+Partido Partir(double a) {
+    const double c = 134217729.0 * a;  // 2^27 + 1
+    const double alto = c - (c - a);
+    return {alto, a - alto};
+}
+
+// a * b - p exactly, p being a * b rounded.
+double ErrorDelProducto(const Partido& a, const Partido& b, double p) {
+    return ((a.alto * b.alto - p) + a.alto * b.bajo + a.bajo * b.alto) + a.bajo * b.bajo;
+}
+
+// A power of T as a pair of doubles, alto + bajo, whose sum carries the exact power
+// to about 2^-100 of its size; alto is then the nearest double to it.
+struct Potencia {
+    double alto;
+    double bajo;
+
+    // Times T^2, given as the pair t2 and its high part split.
+    void Por(const Potencia& t2, const Partido& t2Alto) {
+        const double producto = alto * t2.alto;
+        const double resto = ErrorDelProducto(Partir(alto), t2Alto, producto) + (alto * t2.bajo + bajo * t2.alto);
         alto = producto + resto;
         bajo = resto - (alto - producto);
-        return alto;
     }
 };
 
@@ -79,13 +98,32 @@ void Integrales_Fresnel(double T, double& C, double& S) {
     // the last place). Beyond kTMaximo, and for a T that is negative or not a
     // number, pow computes each power.
     const bool productos = T >= 0 && T <= kTMaximo;
-    Potencia potencia;  // T^0
+    // The even powers (for C) and the odd ones (for S) as two chains of products by
+    // T^2 that do not wait for each other.
+    const Partido t = Partir(T);
+    const double t2Alto = T * T;
+    const Potencia t2{t2Alto, ErrorDelProducto(t, t, t2Alto)};
+    const Partido t2Partido = Partir(t2Alto);
+    Potencia pares{1, 0};
+    Potencia impares{T, 0};
     for (int n = 1; n <= kTerminos; ++n) {
         const double signo = (n % 2 == 1) ? 1.0 : -1.0;
-        // T^0 is 1 whatever T is, NaN included.
+        // T^0 is 1 whatever T is, NaN included; T^1 is T.
         double potenciaC = 1.0;
-        if (n > 1) potenciaC = Finito(productos ? potencia.Siguiente(T) : std::pow(T, 2 * n - 2));
-        const double potenciaS = Finito(productos ? potencia.Siguiente(T) : std::pow(T, 2 * n - 1));
+        double potenciaS = T;
+        if (n > 1) {
+            if (productos) {
+                pares.Por(t2, t2Partido);
+                impares.Por(t2, t2Partido);
+                potenciaC = pares.alto;
+                potenciaS = impares.alto;
+            } else {
+                potenciaC = std::pow(T, 2 * n - 2);
+                potenciaS = std::pow(T, 2 * n - 1);
+            }
+        }
+        potenciaC = Finito(potenciaC);
+        potenciaS = Finito(potenciaS);
         const double terminoC = signo * potenciaC / kDenominadores.C[n];
         const double terminoS = signo * potenciaS / kDenominadores.S[n];
         sumaC = Finito(sumaC + terminoC);
