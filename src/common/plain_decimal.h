@@ -23,22 +23,26 @@ inline std::size_t ReadDigits(const char*& p, const char* last, std::uint64_t& m
     return static_cast<std::size_t>(p - from);
 }
 
+inline constexpr std::uint64_t kLargestExact = std::uint64_t{1} << 53;
+
+// The signed whole number `digits` (at most kLargestExact either way) divided by
+// 10^decimals (decimals up to 22), correctly rounded: up to 2^53 a whole number is
+// an exact double, and so is every power of ten up to 10^22, so that one division
+// rounds the exact quotient. A zero has no sign.
+inline double ExactQuotient(std::int64_t digits, std::size_t decimals) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return static_cast<double>(digits) / kPowersOfTen[decimals];
+}
+
 // The value of `digits` digits read as the whole number `mantissa` (which may have
 // wrapped past 19 digits), `decimals` of them after the point: false when one
 // division would not give it correctly rounded, and the long road must read them.
 inline bool ShortValue(std::uint64_t mantissa, std::size_t digits, std::size_t decimals, bool negative,
                        double& value) {
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (digits > 19 || mantissa > (std::uint64_t{1} << 53) || decimals > 22) return false;
-    // Up to 2^53 the digits as a whole number are an exact double, and so is every
-    // power of ten up to 10^22: one division then rounds the exact value correctly.
-    if (mantissa == 0) {
-        value = 0.0;
-        return true;
-    }
-    const double magnitude = static_cast<double>(static_cast<std::int64_t>(mantissa)) / kPowersOfTen[decimals];
-    value = negative ? -magnitude : magnitude;
+    if (digits > 19 || mantissa > kLargestExact || decimals > 22) return false;
+    const auto whole = static_cast<std::int64_t>(mantissa);
+    value = ExactQuotient(negative ? -whole : whole, decimals);
     return true;
 }
 

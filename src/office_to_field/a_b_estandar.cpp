@@ -12,6 +12,7 @@
 #include "office_to_field/ab_records.h"
 #include "office_to_field/point_fields.h"
 #include "office_to_field/point_line.h"
+#include "office_to_field/short_line.h"
 
 namespace office_to_field {
 
@@ -21,8 +22,9 @@ std::string LineText(std::int64_t lineNumber) { return "Línea " + std::to_strin
 
 double Number(std::string_view field, std::int64_t lineNumber);
 
-// A field's number: a plain decimal as it is, any other through Num::Val.
-double FieldNumber(std::string_view field, std::int64_t lineNumber) {
+// A field's number: a plain decimal as it is, any other through Num::Val. Kept out
+// of line: it is the rare road, and the common one must stay small enough to inline.
+[[gnu::noinline]] double FieldNumber(std::string_view field, std::int64_t lineNumber) {
     double plain;
     if (Num::ReadPlainDecimal(field.data(), field.data() + field.size(), plain) == field.data() + field.size()) {
         return plain;
@@ -45,6 +47,15 @@ public:
         const char* const start = p_;
         p_ = point_line::FieldEnd(p_, end_);
         field = std::string_view(start, static_cast<std::size_t>(p_ - start));
+        return true;
+    }
+
+    // The next field as a record's name (kTextoBINBytes, blank-padded); false at the
+    // end of the line.
+    bool NextName(char* to) {
+        std::string_view name;
+        if (!Next(name)) return false;
+        PutPuntoBaseName(name, to);
         return true;
     }
 
@@ -71,6 +82,50 @@ private:
     const char* end_;
     std::int64_t lineNumber_;
 };
+
+// The same for a line of up to short_line::kLongest bytes, its fields found all at once.
+class ShortLineFields {
+public:
+    ShortLineFields(std::string_view line, std::int64_t lineNumber) : fields_(line), lineNumber_(lineNumber) {}
+
+    bool Next(std::string_view& field) {
+        unsigned first, end;
+        if (!fields_.Next(first, end)) return false;
+        field = std::string_view(fields_.Data() + first, end - first);
+        return true;
+    }
+
+    bool NextName(char* to) {
+        unsigned first, end;
+        if (!fields_.Next(first, end)) return false;
+        fields_.PaddedName(first, end, to);
+        return true;
+    }
+
+    [[gnu::always_inline]] bool NextNumber(double& value) {
+        unsigned first, end;
+        if (!fields_.Next(first, end)) return false;
+        if (!fields_.PlainDecimal(first, end, value)) {
+            value = FieldNumber(std::string_view(fields_.Data() + first, end - first), lineNumber_);
+        }
+        return true;
+    }
+
+private:
+    short_line::Fields fields_;
+    std::int64_t lineNumber_;
+};
+
+// Hands the line's fields to `read`: through the masks when the line is short.
+template <class Read>
+bool WithFields(std::string_view line, std::int64_t lineNumber, Read read) {
+    if (line.size() <= short_line::kLongest) {
+        ShortLineFields fields(line, lineNumber);
+        return read(fields);
+    }
+    LineFields fields(line, lineNumber);
+    return read(fields);
+}
 
 // The leading number of a field; a number beyond any double is refused.
 double Number(std::string_view field, std::int64_t lineNumber) {
@@ -108,6 +163,7 @@ std::int32_t WholeNumber(std::string_view field, std::int64_t lineNumber) {
 template <class Put>
 std::int32_t Convert(const std::string& in, const std::string& out, bool dropFirstLine, Put put) {
     static_assert(LineInput::kReadAhead >= point_line::kReadPastEnd);
+    static_assert(LineInput::kReadAhead >= short_line::kReadFromStart);
     LineInput input(in);
     BufferedOutput output(out);
     std::string_view line;
@@ -137,15 +193,19 @@ bool DropsFirstLine(const design_readers::WindowServices& window) {
 std::int32_t PuntosBasesToRecords(const std::string& in, const std::string& out, bool dropFirstLine) {
     // The work record: every line has its own name, and a short line keeps the
     // previous line's coordinates for those it lacks.
-    double x = 0, y = 0, z = 0;
+    double xyz[3] = {0, 0, 0};
     return Convert(in, out, dropFirstLine, [&](std::string_view line, std::int64_t lineNumber, BufferedOutput& output) {
-        LineFields fields(line, lineNumber);
-        std::string_view name;
-        if (!fields.Next(name)) return false;
-        fields.NextNumber(x) && fields.NextNumber(y) && fields.NextNumber(z);
-        EncodePuntoBase(name, x, y, z, output.Room(kPuntoBaseBytes));
-        output.Advance(kPuntoBaseBytes);
-        return true;
+        return WithFields(line, lineNumber, [&](auto& fields) {
+            char* const record = output.Room(kPuntoBaseBytes);
+            if (!fields.NextName(record)) return false;
+            // One loop rather than three calls: the reading is then written once, inline.
+            for (double& coordinate : xyz) {
+                if (!fields.NextNumber(coordinate)) break;
+            }
+            PutPuntoBaseCoordinates(xyz[0], xyz[1], xyz[2], record);
+            output.Advance(kPuntoBaseBytes);
+            return true;
+        });
     });
 }
 
@@ -153,14 +213,15 @@ std::int32_t SeccionesToRecords(const std::string& in, const std::string& out, b
     TSeccionExcavacion record;
     char bytes[kSeccionExcavacionBytes];
     return Convert(in, out, dropFirstLine, [&](std::string_view line, std::int64_t lineNumber, BufferedOutput& output) {
-        LineFields fields(line, lineNumber);
-        std::string_view numero;
-        if (!fields.Next(numero)) return false;
-        record.Numero = WholeNumber(numero, lineNumber);
-        fields.NextNumber(record.Valor2) && fields.NextNumber(record.Valor3);
-        EncodeSeccionExcavacion(record, bytes);
-        output.Write(std::string_view(bytes, sizeof bytes));
-        return true;
+        return WithFields(line, lineNumber, [&](auto& fields) {
+            std::string_view numero;
+            if (!fields.Next(numero)) return false;
+            record.Numero = WholeNumber(numero, lineNumber);
+            fields.NextNumber(record.Valor2) && fields.NextNumber(record.Valor3);
+            EncodeSeccionExcavacion(record, bytes);
+            output.Write(std::string_view(bytes, sizeof bytes));
+            return true;
+        });
     });
 }
 

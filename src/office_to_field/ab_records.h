@@ -31,15 +31,23 @@ struct TSeccionExcavacion {
     double Valor3 = 0;
 };
 
-// Writes a point or base record into `bytes` (kPuntoBaseBytes). The name is its
-// first ten bytes, padded with blanks. Inline: the text-list converter writes one
-// per line.
-inline void EncodePuntoBase(std::string_view nombre, double x, double y, double z, char* b) {
+// The parts of a point or base record in `b` (kPuntoBaseBytes): the name is its
+// first ten bytes, padded with blanks; then the coordinates. Inline: the text-list
+// converter writes one record per line, in place in its output buffer.
+inline void PutPuntoBaseName(std::string_view nombre, char* b) {
     std::memset(b, ' ', kTextoBINBytes);
     CopySmall(b, nombre.data(), std::min(nombre.size(), kTextoBINBytes));
+}
+
+inline void PutPuntoBaseCoordinates(double x, double y, double z, char* b) {
     LittleEndian::PutDouble(b + 10, x);
     LittleEndian::PutDouble(b + 18, y);
     LittleEndian::PutDouble(b + 26, z);
+}
+
+inline void EncodePuntoBase(std::string_view nombre, double x, double y, double z, char* b) {
+    PutPuntoBaseName(nombre, b);
+    PutPuntoBaseCoordinates(x, y, z, b);
 }
 
 inline void EncodePuntoBase(const TPuntoBase& r, char* b) { EncodePuntoBase(r.Nombre, r.X, r.Y, r.Z, b); }

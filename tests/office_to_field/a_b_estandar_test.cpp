@@ -93,19 +93,23 @@ TEST_F(ABEstandar, EachConversionStartsFromAClearedRecord) {
 }
 
 // The converter reads plain decimals as it walks the line and hands any other field
-// to Num::Val: each coordinate must be the double Val gives for its field.
+// to Num::Val: each coordinate must be the double Val gives for its field, on a
+// short line (up to 63 bytes, read through masks of its bytes) as on a long one.
 TEST_F(ABEstandar, CoordinatesAreValOfTheirFields) {
     const char* fields[] = {"450123.100", "-0.000",  "9007199254740993", "12345678901234567890.5", "5.", ".5",
                             "+5",         "-.25",    "1.5e3",            "12abc",                  "1.2.3", "-",
-                            "0.0000000000000000000000123", "33479434.7456", "-158.7298999999999", "007"};
-    std::string text;
-    std::string want;
-    for (const char* f : fields) {
-        text += std::string("P ") + f + "\t" + f + "," + f + "\r\n";
-        const auto bits = std::bit_cast<std::uint64_t>(Num::Val(f));
-        want += Punto("P", bits, bits, bits);
+                            "0.0000000000000000000000123", "33479434.7456", "-158.7298999999999", "007",
+                            "12345678.1234567", "1.12345678", "123456789.5", "-4100123.789"};
+    for (const std::size_t padding : {0, 64}) {
+        std::string text;
+        std::string want;
+        for (const char* f : fields) {
+            text += std::string("P ") + f + "\t" + f + "," + f + std::string(padding, ' ') + "\r\n";
+            const auto bits = std::bit_cast<std::uint64_t>(Num::Val(f));
+            want += Punto("P", bits, bits, bits);
+        }
+        EXPECT_EQ(Points(text), want) << padding;
     }
-    EXPECT_EQ(Points(text), want);
 }
 
 TEST_F(ABEstandar, ClipListsDropTheirFirstLine) {
