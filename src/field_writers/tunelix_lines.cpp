@@ -10,13 +10,11 @@ namespace {
 constexpr double kMarca = 0.001;
 constexpr std::size_t kPalabrasPorLinea = 6;  // a keyword and up to five values
 
-// One line, built aside and added to the output in one piece.
+// One line, written word after word where it goes.
 class Linea {
 public:
     // A keyword is never a number: its word is a text word.
-    Linea(std::string& out, const char* keyword) : out_(out) {
-        end_ = GM::Poner_Palabra_KTW_Texto(line_, true, "71....", keyword);
-    }
+    Linea(char*& to, const char* keyword) : to_(to) { end_ = GM::Poner_Palabra_KTW_Texto(to, true, "71....", keyword); }
     // The value rounded to three decimals, its word made from the rounded digits, so
     // that the word's thousandths are never cut (1.001 gives 1001).
     Linea& Valor(const char* wi, double value) {
@@ -26,13 +24,12 @@ public:
     void Fin() {
         *end_++ = '\r';
         *end_++ = '\n';
-        out_.append(line_, static_cast<std::size_t>(end_ - line_));
+        to_ = end_;
     }
 
 private:
-    std::string& out_;
-    char line_[kPalabrasPorLinea * GM::kPalabraKTWMaxBytes + 2];  // the words and CR LF
-    char* end_ = line_;
+    char*& to_;
+    char* end_;
 };
 
 // The keyword of a clothoid by its start radius R and the radius Rn it leads to;
@@ -48,19 +45,19 @@ const char* ClaveClotoide(double R, double& Rn) {
     return "CLOTHEGGSMALLER";
 }
 
-void Vertice(std::string& out, const char* keyword, double pk, double z, double kv) {
+void Vertice(char*& out, const char* keyword, double pk, double z, double kv) {
     Linea(out, keyword).Valor("83..10", z).Valor("84..10", pk).Valor("85..10", kv).Fin();
 }
 
 }  // namespace
 
-void AppendPlantaTunelix(std::string& out, std::int64_t i, double Xn, double Yn, double Rn, const TPlanta& e,
-                         bool soloInicio) {
+char* PutPlantaTunelix(char* out, std::int64_t i, double Xn, double Yn, double Rn, const TPlanta& e,
+                       bool soloInicio) {
     const double radio = std::fabs(e.Radio) == kMarca ? 0 : e.Radio;
     if (i == 1) {
         Linea(out, "BEGINPOINT").Valor("81..10", e.X).Valor("82..10", e.Y).Valor("84..10", e.PK).Valor("85..10", radio).Fin();
     }
-    if (soloInicio) return;
+    if (soloInicio) return out;
     const double pkFinal = e.PK + e.Longitud;
     if (e.Parametro == 0) {
         Linea(out, radio == 0 ? "STRAIGHT" : "CIRCLE")
@@ -69,7 +66,7 @@ void AppendPlantaTunelix(std::string& out, std::int64_t i, double Xn, double Yn,
             .Valor("84..10", pkFinal)
             .Valor("85..10", radio)
             .Fin();
-        return;
+        return out;
     }
     double radioFinal = Rn;
     const char* keyword = ClaveClotoide(e.Radio, radioFinal);
@@ -80,9 +77,10 @@ void AppendPlantaTunelix(std::string& out, std::int64_t i, double Xn, double Yn,
         .Valor("85..10", radioFinal)
         .Valor("86..10", std::fabs(e.Parametro))
         .Fin();
+    return out;
 }
 
-void AppendAlzadoTunelix(std::string& out, std::int64_t i, const TAlzado& e, bool ultimo) {
+char* PutAlzadoTunelix(char* out, std::int64_t i, const TAlzado& e, bool ultimo) {
     if (i == 1) {
         if (e.Kv == 0) {
             Vertice(out, "LINE", e.PK, e.Z, e.Kv);
@@ -94,10 +92,33 @@ void AppendAlzadoTunelix(std::string& out, std::int64_t i, const TAlzado& e, boo
     const double L = e.Longitud;
     if (e.Kv == 0) {
         Vertice(out, "LINE", e.PK + L, e.Z + e.Pendiente * L, e.Kv);
-        return;
+        return out;
     }
     Vertice(out, "PARABOL", e.PK + L / 2, e.Z + e.Pendiente * L / 2, e.Kv);
     if (ultimo) Vertice(out, "LINE", e.PK + L, e.Z + e.Pendiente * L + L * L / (2 * e.Kv), 0);
+    return out;
+}
+
+namespace {
+
+// Room for the lines at the end of the text, then the text cut to what was written.
+template <class Put>
+void Append(std::string& out, Put put) {
+    const std::size_t size = out.size();
+    out.resize(size + kTunelixElementoMaxBytes);
+    char* const from = out.data() + size;
+    out.resize(size + static_cast<std::size_t>(put(from) - from));
+}
+
+}  // namespace
+
+void AppendPlantaTunelix(std::string& out, std::int64_t i, double Xn, double Yn, double Rn, const TPlanta& e,
+                         bool soloInicio) {
+    Append(out, [&](char* to) { return PutPlantaTunelix(to, i, Xn, Yn, Rn, e, soloInicio); });
+}
+
+void AppendAlzadoTunelix(std::string& out, std::int64_t i, const TAlzado& e, bool ultimo) {
+    Append(out, [&](char* to) { return PutAlzadoTunelix(to, i, e, ultimo); });
 }
 
 }  // namespace field_writers

@@ -44,15 +44,21 @@ void WriteFiles::Write_Planta(std::size_t i, const std::vector<TPlanta>& Planta)
                       std::string_view(record.data(), record.size()));
         return;
     }
-    line_.clear();
     if (formato_ == 3) {
+        line_.clear();
         AppendPlantaCorvana(line_, i, Planta);
         line_ += "\r\n";
-    } else if (i + 1 < Planta.size()) {
+        out_->Write(line_);
+        return;
+    }
+    // Tunelix lines are written straight into the output's buffer.
+    char* const room = out_->Room(kTunelixElementoMaxBytes);
+    char* end = room;
+    if (i + 1 < Planta.size()) {
         const TPlanta& next = Planta[i + 1];
-        AppendPlantaTunelix(line_, static_cast<std::int64_t>(i), next.X, next.Y, next.Radio, e);
+        end = PutPlantaTunelix(room, static_cast<std::int64_t>(i), next.X, next.Y, next.Radio, e);
     } else if (std::fabs(e.Longitud) <= kElementoDeCierre) {
-        AppendPlantaTunelix(line_, static_cast<std::int64_t>(i), 0, 0, 0, e, true);
+        end = PutPlantaTunelix(room, static_cast<std::int64_t>(i), 0, 0, 0, e, true);
     } else {
         // The last element states its own end, computed along it, as if a straight
         // followed it.
@@ -60,9 +66,9 @@ void WriteFiles::Write_Planta(std::size_t i, const std::vector<TPlanta>& Planta)
         radianes.Acimut = GM::Centesimales_A_Radianes(e.Acimut);
         const std::optional<GM::TPuntoEje> fin = GM::Fin_Elemento(radianes, 0);
         if (!fin) throw ConversionError("No se puede calcular el final del último elemento de la planta.");
-        AppendPlantaTunelix(line_, static_cast<std::int64_t>(i), fin->X, fin->Y, 0, e);
+        end = PutPlantaTunelix(room, static_cast<std::int64_t>(i), fin->X, fin->Y, 0, e);
     }
-    out_->Write(line_);
+    out_->Advance(static_cast<std::size_t>(end - room));
 }
 
 void WriteFiles::Write_Alzado(std::size_t i, const std::vector<TAlzado>& Alzado) {
@@ -74,14 +80,16 @@ void WriteFiles::Write_Alzado(std::size_t i, const std::vector<TAlzado>& Alzado)
         out_->WriteAt(static_cast<std::uint64_t>(i - 1) * kAlzadoBytes, std::string_view(record.data(), record.size()));
         return;
     }
-    line_.clear();
     if (formato_ == 3) {
+        line_.clear();
         AppendAlzadoCorvana(line_, e);
         line_ += "\r\n";
-    } else {
-        AppendAlzadoTunelix(line_, static_cast<std::int64_t>(i), e, i + 1 == Alzado.size());
+        out_->Write(line_);
+        return;
     }
-    out_->Write(line_);
+    char* const room = out_->Room(kTunelixElementoMaxBytes);
+    char* const end = PutAlzadoTunelix(room, static_cast<std::int64_t>(i), e, i + 1 == Alzado.size());
+    out_->Advance(static_cast<std::size_t>(end - room));
 }
 
 void WriteFiles::Commit() {
