@@ -2,7 +2,8 @@
 // Eight characters of a text read as one 64-bit word, the first in the lowest byte
 // whatever the machine's byte order, and tested and converted as digits all at once:
 // the readers of millions of fixed-width numbers (KTW words, point lists) take them
-// eight at a time instead of one by one.
+// eight at a time instead of one by one, and the writers of zero-padded fields make
+// them the same way.
 
 #include <bit>
 #include <cstdint>
@@ -44,6 +45,23 @@ inline unsigned LeadingDigits(std::uint64_t x) {
 // to the top bytes, zeros (leading zero digits) below them.
 inline std::uint64_t LeadingValue(std::uint64_t x, unsigned n) {
     return ValueOfDigitValues((x - 0x3030303030303030ULL) << (8 * (8 - n)));
+}
+
+// The eight digits of x (below 10^8, with leading zeros) as the word Load would
+// read from them: the two halves of four digits, then their pairs, then their
+// digits, each split for all lanes at once by a multiplication that divides by
+// 100 or by 10 within each lane.
+inline std::uint64_t Text(std::uint32_t x) {
+    // Lanes of 32 bits: the first four digits low, the last four high.
+    const std::uint64_t fours = (x / 10000) | static_cast<std::uint64_t>(x % 10000) << 32;
+    // y / 100 is (y * 10486) >> 20 for every y below 10000.
+    const std::uint64_t hundreds = ((fours * 10486) >> 20) & 0x0000007F0000007FULL;
+    // Lanes of 16 bits: each pair's value, the first pair low.
+    const std::uint64_t pairs = hundreds | (fours - hundreds * 100) << 16;
+    // z / 10 is (z * 103) >> 10 for every z below 100.
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000FULL;
+    // Bytes: each pair's tens digit, then its units digit.
+    return (tens | (pairs - tens * 10) << 8) + 0x3030303030303030ULL;
 }
 
 }  // namespace EightDigits

@@ -132,26 +132,23 @@ char* Poner_Palabra_KTW_Texto(char* to, bool Marca, std::string_view WI, std::st
 }
 
 char* Poner_Palabra_KTW_Milesimas(char* to, bool Marca, std::string_view WI, double Valor) {
-    char text[Num::kPlainFormatBytes];
-    const std::size_t length = Num::FormatPlain(Valor, "0.000", '.', text);
     // The usual text, "[-]digits.ddd" within the sixteen data characters, is its own
     // thousandths: below 10^15, reading it back, multiplying by 1000 and rounding
-    // gives its digits again, so they are copied right-aligned into the data without
-    // the point (leading zeros are padding anyway). A text that rounds to zero has no
-    // minus sign. A longer text is cut to sixteen characters by the word, and the
-    // word reads what is left: that, a text of another form and a WI that is not six
-    // ASCII characters take the whole road.
-    if (length < 5 || length > static_cast<std::size_t>(kDataLength) || text[length - 4] != '.' || !PlainWI(WI)) {
+    // gives its digits again, so the data is the rounded thousandths themselves,
+    // padded on the left with "0" (leading zeros of the text are padding anyway). A
+    // value that rounds to zero has no minus sign. Below 10^11 the text, sign
+    // included, always fits; a longer text is cut to sixteen characters by the word,
+    // and the word reads what is left: that, and a WI that is not six ASCII
+    // characters, take the whole road.
+    constexpr std::uint64_t kMilesimasCortas = 100000000000000;  // 10^11 in thousandths
+    std::uint64_t milesimas = 0;
+    if (!Num::RoundToPlaces(Valor, 3, milesimas) || milesimas >= kMilesimasCortas || !PlainWI(WI)) {
         std::string word;
         Palabra_KTW(Marca, 3, WI, Num::Format(Valor, "0.000", '.'), word);
         return PutWord(to, word);
     }
-    const bool negative = text[0] == '-';
-    const std::size_t entero = length - 4 - (negative ? 1 : 0);  // digits before the point
-    char* const end =
-        StartPlainWord(to, Marca, WI, negative && std::string_view(text, length) != "-0.000" ? '-' : '+');
-    std::memcpy(end - 3, text + length - 3, 3);
-    std::memcpy(end - 3 - entero, text + length - 4 - entero, entero);
+    char* const end = StartPlainWord(to, Marca, WI, Valor < 0 && milesimas != 0 ? '-' : '+');
+    Num::PutSixteenDigits(milesimas, end - kDataLength);
     *end = ' ';
     return end + 1;
 }

@@ -1,5 +1,7 @@
 #include "common/numbers.h"
 
+#include "common/eight_digits.h"
+#include "common/little_endian.h"
 #include "common/plain_decimal.h"
 
 #include <array>
@@ -483,19 +485,15 @@ std::size_t WriteFixed(U n, bool minus, char separator, char* out) {
     return static_cast<std::size_t>(at - out);
 }
 
-// Format(value, mask) for the plain masks, without building the exact decimal
-// expansion: the result is the one Num::Format gives (the exact value of the
-// double rounded to the mask's places, halves away from zero, no "-" on a value
-// that rounds to zero), which the office files are written with millions of
-// times. Written straight to `out`, its length first, so that nothing is copied
-// again; 0 when the value is outside what this path handles exactly, and the
-// caller then takes the exact road.
-std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
+}  // namespace
+
+bool RoundToPlaces(double value, int decimals, std::uint64_t& n) {
+    if (decimals < 0 || decimals > 5) return false;
     const double scale = kPowers[static_cast<std::size_t>(decimals)];
     const double magnitude = std::fabs(value);
     const double product = magnitude * scale;
     // Below 2^52 every double has a fraction resolution of at least one half.
-    if (!(product < 4503599627370496.0)) return 0;
+    if (!(product < 4503599627370496.0)) return false;
     // The truncated sum (through the signed type, whose conversions are single
     // instructions) is the product rounded half up, except where the sum lands on
     // a whole number m: then both the product's own rounding and the rounding of
@@ -504,11 +502,31 @@ std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
     // exact difference's); an exact tie goes away from zero.
     const double halfUp = product + 0.5;
     const auto rounded = static_cast<std::int64_t>(halfUp);
-    auto n = static_cast<std::uint64_t>(rounded);
+    n = static_cast<std::uint64_t>(rounded);
     if (static_cast<double>(rounded) == halfUp) [[unlikely]] {
         const double half = static_cast<double>(rounded) - 0.5;
         if (std::fma(magnitude, scale, -half) < 0) --n;
     }
+    return true;
+}
+
+void PutSixteenDigits(std::uint64_t n, char* out) {
+    LittleEndian::PutU64(out, EightDigits::Text(static_cast<std::uint32_t>(n / 100000000 % 100000000)));
+    LittleEndian::PutU64(out + 8, EightDigits::Text(static_cast<std::uint32_t>(n % 100000000)));
+}
+
+namespace {
+
+// Format(value, mask) for the plain masks, without building the exact decimal
+// expansion: the result is the one Num::Format gives (the exact value of the
+// double rounded to the mask's places, halves away from zero, no "-" on a value
+// that rounds to zero), which the office files are written with millions of
+// times. Written straight to `out`, its length first, so that nothing is copied
+// again; 0 when the value is outside what this path handles exactly, and the
+// caller then takes the exact road.
+std::size_t PlainDigits(double value, int decimals, char separator, char* out) {
+    std::uint64_t n = 0;
+    if (!RoundToPlaces(value, decimals, n)) return 0;
     const bool minus = value < 0 && n != 0;
     if (n <= 0xFFFFFFFFu) {
         const auto n32 = static_cast<std::uint32_t>(n);

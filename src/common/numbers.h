@@ -48,6 +48,13 @@ std::size_t FormatPlain(double value, std::string_view mask, char decimalSeparat
 int PlainMaskDecimals(std::string_view mask);
 // FormatPlain for the plain mask of `decimals` places (0 to 5; any other gives 0).
 std::size_t FormatPlainDecimals(double value, int decimals, char decimalSeparator, char* out);
+// |value| rounded to `decimals` places (0 to 5) as the whole number of those places
+// (2.0005 to 3 places is 2001), rounded as Format rounds: halves of the exact value
+// away from zero. False, and n unset, for other places, for a value not finite and
+// for one whose scaled magnitude reaches 2^52.
+bool RoundToPlaces(double value, int decimals, std::uint64_t& n);
+// The sixteen last decimal digits of n, with leading zeros, written to out[0..15].
+void PutSixteenDigits(std::uint64_t n, char* out);
 
 namespace detail {
 // Format through the exact decimal expansion of the double; Format takes a faster

@@ -93,6 +93,12 @@ TEST(PalabraKTWMilesimas, IsTheWordOfTheRoundedText) {
         // Sixteen characters of text, the longest that is read whole.
         {123456789012.345, "81..10+0123456789012345 "},
         {-12345678901.2345, "81..10-0012345678901235 "},
+        // Either side of 10^11, where the text with a sign may no longer fit: the
+        // doubles lie within 0.00001 of these, so they round to .999 and to the next
+        // whole number.
+        {99999999999.9994, "81..10+0099999999999999 "},
+        {-99999999999.9994, "81..10-0099999999999999 "},
+        {99999999999.9996, "81..10+0100000000000000 "},
         // Seventeen: the word reads "1234567890123.45".
         {1234567890123.456, "81..10+1234567890123450 "},
         // 100000000000000000000.000 is read as its first sixteen digits.

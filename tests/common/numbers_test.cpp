@@ -193,6 +193,35 @@ TEST(NumFormat, MasksAndHalves) {
         EXPECT_EQ(Num::Format(c.value, c.mask, c.separator), c.expected) << c.value << " " << c.mask;
 }
 
+TEST(NumFormat, RoundedPlacesAndZeroPaddedDigits) {
+    std::uint64_t n = 0;
+    ASSERT_TRUE(Num::RoundToPlaces(-234.5, 3, n));
+    EXPECT_EQ(n, 234500u);  // the magnitude
+    ASSERT_TRUE(Num::RoundToPlaces(0.0625, 3, n));
+    EXPECT_EQ(n, 63u);  // an exact half, away from zero
+    EXPECT_FALSE(Num::RoundToPlaces(1.0, 6, n));
+    EXPECT_FALSE(Num::RoundToPlaces(std::nan(""), 3, n));
+    EXPECT_FALSE(Num::RoundToPlaces(4503599627370.5, 3, n));  // past 2^52 thousandths
+
+    const struct {
+        std::uint64_t n;
+        const char* expected;
+    } cases[] = {
+        {0, "0000000000000000"},
+        {7, "0000000000000007"},
+        {99999999999999, "0099999999999999"},
+        {1234567890123456, "1234567890123456"},
+        {100000000, "0000000100000000"},          // a digit in each half
+        {98765432109876543, "8765432109876543"},  // the last sixteen
+    };
+    for (const auto& c : cases) {
+        char out[17] = {};
+        Num::PutSixteenDigits(c.n, out);
+        EXPECT_EQ(std::string(out, 16), c.expected) << c.n;
+        EXPECT_EQ(out[16], '\0') << c.n;  // nothing written past them
+    }
+}
+
 TEST(NumFormat, UnknownMaskCharacterIsRefused) {
     EXPECT_THROW(Num::Format(1.0, "0.0%", '.'), std::invalid_argument);
 }
