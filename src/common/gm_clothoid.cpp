@@ -43,89 +43,17 @@ bool NoCambia(double suma, double termino) {
     return std::fabs(termino) * 4 < ulp;
 }
 
-// The powers are taken as running products up to this tangent angle (beyond a
-// turn and a quarter, far past any road's spiral). Past it the terms grow huge
-// before they shrink and cancel, so that a difference in the last place of one power
-// shows in the sums' leading digits: there each power comes from pow.
-constexpr double kTMaximo = 8;
-
-// A double as two halves of 26 significant bits or fewer, whose products are exact
-// (Dekker): the rounding error of a product is then found without a fused
-// multiply-add, which is a call to the library where the processor's instruction is
-// not assumed. Exact for factors far inside the range of doubles, as every power of
-// a T up to kTMaximo is. The file is built without contracted multiply-adds, which
-// would round these products differently.
-struct Partido {
-    double alto;
-    double bajo;
-};
-
-Partido Partir(double a) {
-    const double c = 134217729.0 * a;  // 2^27 + 1
-    const double alto = c - (c - a);
-    return {alto, a - alto};
-}
-
-// a * b - p exactly, p being a * b rounded.
-double ErrorDelProducto(const Partido& a, const Partido& b, double p) {
-    return ((a.alto * b.alto - p) + a.alto * b.bajo + a.bajo * b.alto) + a.bajo * b.bajo;
-}
-
-// A power of T as a pair of doubles, alto + bajo, whose sum carries the exact power
-// to about 2^-100 of its size; alto is then the nearest double to it.
-struct Potencia {
-    double alto;
-    double bajo;
-
-    // Times T^2, given as the pair t2 and its high part split.
-    void Por(const Potencia& t2, const Partido& t2Alto) {
-        const double producto = alto * t2.alto;
-        const double resto = ErrorDelProducto(Partir(alto), t2Alto, producto) + (alto * t2.bajo + bajo * t2.alto);
-        alto = producto + resto;
-        bajo = resto - (alto - producto);
-    }
-};
-
-}  // namespace
-
-void Integrales_Fresnel(double T, double& C, double& S) {
-    double sumaC = 0;
-    double sumaS = 0;
-    // The powers of T as running products carried to twice a double's precision,
-    // each rounded once: a power is then the nearest double to the exact one, as
-    // pow gives it, for a fraction of pow's time (the two part only on the rare
-    // power that lies within a hair of halfway between two doubles, by one unit in
-    // the last place). Beyond kTMaximo, and for a T that is negative or not a
-    // number, pow computes each power.
-    const bool productos = T >= 0 && T <= kTMaximo;
-    // The even powers (for C) and the odd ones (for S) as two chains of products by
-    // T^2 that do not wait for each other.
-    const Partido t = Partir(T);
-    const double t2Alto = T * T;
-    const Potencia t2{t2Alto, ErrorDelProducto(t, t, t2Alto)};
-    const Partido t2Partido = Partir(t2Alto);
-    Potencia pares{1, 0};
-    Potencia impares{T, 0};
+// The fifty terms one after the other, each power from pow, until the rest can no
+// longer change the sums.
+void SumarTerminos(double T, double& sumaC, double& sumaS) {
+    sumaC = 0;
+    sumaS = 0;
     for (int n = 1; n <= kTerminos; ++n) {
         const double signo = (n % 2 == 1) ? 1.0 : -1.0;
-        // T^0 is 1 whatever T is, NaN included; T^1 is T.
-        double potenciaC = 1.0;
-        double potenciaS = T;
-        if (n > 1) {
-            if (productos) {
-                pares.Por(t2, t2Partido);
-                impares.Por(t2, t2Partido);
-                potenciaC = pares.alto;
-                potenciaS = impares.alto;
-            } else {
-                potenciaC = std::pow(T, 2 * n - 2);
-                potenciaS = std::pow(T, 2 * n - 1);
-            }
-        }
-        potenciaC = Finito(potenciaC);
-        potenciaS = Finito(potenciaS);
+        // T^0 is 1 whatever T is, NaN included.
+        const double potenciaC = n == 1 ? 1.0 : Finito(std::pow(T, 2 * n - 2));
         const double terminoC = signo * potenciaC / kDenominadores.C[n];
-        const double terminoS = signo * potenciaS / kDenominadores.S[n];
+        const double terminoS = signo * Finito(std::pow(T, 2 * n - 1)) / kDenominadores.S[n];
         sumaC = Finito(sumaC + terminoC);
         sumaS = Finito(sumaS + terminoS);
         // Once the terms shrink from one to the next (T^2 below (2n-1)(2n)) and no
@@ -143,6 +71,82 @@ void Integrales_Fresnel(double T, double& C, double& S) {
                 break;
             }
         }
+    }
+}
+
+// Up to this tangent angle (a turn and a quarter, far past any road's spiral) the
+// series is a polynomial in x = T^2, evaluated by Horner's rule. Past it the terms
+// grow huge before they shrink and cancel, so that the last place of one term shows
+// in the sums' leading digits: there the terms are summed as they always were.
+constexpr double kTMaximo = 8;
+
+// x^n by squaring, for the table below.
+constexpr double Potencia(double x, int n) {
+    double r = 1;
+    for (; n > 0; n /= 2, x *= x) {
+        if (n % 2 == 1) r *= x;
+    }
+    return r;
+}
+
+// The polynomials: the signed coefficients 1 / denominator, and for each number of
+// terms N the largest x for which the terms from N + 1 on stay below 2^-70 (far below
+// the last place of the sums, which for T up to kTMaximo are above 0.01) and shrink
+// at least by half from one to the next, so that together they are below 2^-69.
+struct Polinomios {
+    std::array<double, kTerminos + 1> C{};
+    std::array<double, kTerminos + 1> S{};
+    std::array<double, kTerminos + 1> xMaximo{};
+};
+constexpr Polinomios CalcularPolinomios() {
+    Polinomios p;
+    for (int n = 1; n <= kTerminos; ++n) {
+        const double signo = n % 2 == 1 ? 1.0 : -1.0;
+        p.C[n] = signo / kDenominadores.C[n];
+        p.S[n] = signo / kDenominadores.S[n];
+    }
+    constexpr double kDespreciable = 1.0 / 1180591620717411303424.0;  // 2^-70
+    for (int N = 1; N < kTerminos; ++N) {
+        // The predicate grows with x: halving finds its limit.
+        double bajo = 0;
+        double alto = static_cast<double>((2 * N + 1) * (2 * N + 2)) / 2;
+        for (int paso = 0; paso < 64; ++paso) {
+            const double medio = (bajo + alto) / 2;
+            const double potencia = Potencia(medio, N);
+            const bool basta = potencia / kDenominadores.C[N + 1] < kDespreciable &&
+                               potencia / kDenominadores.S[N + 1] < kDespreciable;
+            (basta ? bajo : alto) = medio;
+        }
+        p.xMaximo[N] = bajo;
+    }
+    p.xMaximo[kTerminos] = kTMaximo * kTMaximo;  // never needed below kTMaximo
+    return p;
+}
+constexpr Polinomios kPolinomios = CalcularPolinomios();
+
+}  // namespace
+
+void Integrales_Fresnel(double T, double& C, double& S) {
+    double sumaC = 0;
+    double sumaS = 0;
+    if (T >= 0 && T <= kTMaximo) {
+        // The sums to far within their last place, by Horner's rule over the terms
+        // that reach it: C's sum is a polynomial in T^2, S's is T times another.
+        // They agree with the terms summed one after the other to a few units in
+        // the last place.
+        const double x = T * T;
+        int N = 1;
+        while (x > kPolinomios.xMaximo[N]) ++N;
+        double polC = kPolinomios.C[N];
+        double polS = kPolinomios.S[N];
+        for (int n = N - 1; n >= 1; --n) {
+            polC = polC * x + kPolinomios.C[n];
+            polS = polS * x + kPolinomios.S[n];
+        }
+        sumaC = polC;
+        sumaS = T * polS;
+    } else {
+        SumarTerminos(T, sumaC, sumaS);
     }
     const double factor = Raiz(T * 2);
     C = factor * sumaC;

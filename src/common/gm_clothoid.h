@@ -12,8 +12,9 @@ namespace GM {
 
 // T is the clothoid's tangent angle at a point (u^2 / (2 A^2) at distance u from its
 // origin); A*C and A*S are the point's coordinates along and across the origin
-// tangent. Fifty terms always. Throws ArithmeticError when T is negative or a term
-// overflows.
+// tangent. The value of the fifty-term series, to within the sums' last places
+// (terms that cannot reach them are left out). Throws ArithmeticError when T is
+// negative or a term overflows.
 void Integrales_Fresnel(double T, double& C, double& S);
 
 // The point at distance L along the clothoid element Elem, whose next element has

@@ -40,9 +40,9 @@ void FresnelCompleto(double T, double& C, double& S) {
 
 TEST(GmFresnel, StoppingEarlyGivesTheBitsOfAllFiftyTerms) {
     // Spiral angles from a hair above zero to several turns, on an uneven grid. Up to
-    // 8 radians the powers are running products, which may part from pow by one unit
-    // in the last place of a power: the sums then agree to far better than 1e-12;
-    // beyond, where the terms cancel by many digits, the bits are pow's.
+    // 8 radians the series is evaluated by Horner's rule, which may part from the
+    // terms summed one by one in the last places: far better than 1e-12; beyond,
+    // where the terms cancel by many digits, the bits are those of the sum.
     for (double T = 1e-9; T < 40; T = T * 1.05 + 1e-7) {
         double c = 0, s = 0, cRef = 0, sRef = 0;
         GM::Integrales_Fresnel(T, c, s);
@@ -62,15 +62,18 @@ TEST(GmFresnel, SeriesAgainstExactSums) {
     // u times the sums of (-1)^k u^4k / (4^k (2k)! (4k+1)) and
     // (-1)^k u^(4k+2) / (2^(2k+1) (2k+1)! (4k+3)), summed in exact fractions.
     // T = 0.5 (u = 1): C = 1 - 1/40 + 1/3456 - 1/599040 + ... The tolerance grows
-    // with the largest term the double sums cancel (about 6^6 / 6! at T = 6).
+    // with the largest term the double sums cancel (about 6^6 / 6! at T = 6, 30 at
+    // T = 8).
     struct Fila {
         double T, C, S, tolerancia;
     };
     const Fila filas[] = {
+        {0.001, 0.044721355077860045972, 0.000014907118785204356856, 1e-17},
         {0.08, 0.39974407584065009581, 0.010661791469049220523, 1e-15},
         {0.5, 0.97528768820034454498, 0.16371404737570058525, 1e-15},
         {2, 1.3351936962943366222, 0.99762371132542129799, 1e-14},
         {6, 0.78568245367135896563, 0.62009717222006204531, 1e-13},
+        {8, 1.1331319587833027274, 0.90751341995332078868, 1e-13},  // the last by Horner's rule
     };
     for (const Fila& f : filas) {
         double C = 0, S = 0;
