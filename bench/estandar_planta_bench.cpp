@@ -98,8 +98,8 @@ void Convert(benchmark::State& state, std::int16_t formato, const char* outName)
     std::filesystem::remove(out);
 }
 
-// The reading and the writing alone, without the continuity check (about a
-// quarter of a whole conversion's time, most of it in the clothoid series).
+// The reading and the writing alone, without the continuity check (about a fifth
+// of a whole conversion's time, most of it in the sines and cosines of the points).
 void WithoutCheck(benchmark::State& state, std::int16_t formato, const char* outName) {
     const std::string out = (std::filesystem::temp_directory_path() / outName).string();
     TInfoProyecto info;
