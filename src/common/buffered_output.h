@@ -34,6 +34,21 @@ public:
         if (size_ == kBufferSize) Flush();
         buffer_[size_++] = c;
     }
+    // The pieces one after the other, with one look at the room left for them all:
+    // the road of the many short pieces of an entity or a line.
+    template <class... Pieces>
+    void WriteAll(const Pieces&... pieces) {
+        const std::size_t size = (std::string_view(pieces).size() + ...);
+        if (size > kRoom) return (Write(std::string_view(pieces)), ...);
+        char* at = Room(size);
+        const auto put = [&at](std::string_view piece) {
+            CopySmall(at, piece.data(), piece.size());
+            at += piece.size();
+        };
+        (put(std::string_view(pieces)), ...);
+        size_ += size;
+    }
+
     // Room for n bytes at the end of the output, for a writer that builds its bytes
     // in place rather than copying them in; Advance(k) then keeps the first k of them
     // (k <= n), and until then nothing is kept. n is at most kRoom.

@@ -62,7 +62,6 @@ void ConvertBinaryTaqui(const BinaryRequest& request, const State& state, std::i
     while (const unsigned char* bytes = c.Next()) {
         DecodeDatoCampoBIN(bytes, d);
         AddSpacesToString(d.Punto);
-        AddSpacesToString(d.Estacion);
         switch (filter) {
             case OfficeFilter::Estandar: {
                 const ZoneNumber numbers[] = {{d.Hz, 4}, {d.V, 4}, {d.DistGeometrica, 3},
@@ -82,7 +81,11 @@ void ConvertBinaryTaqui(const BinaryRequest& request, const State& state, std::i
                 c.Dxf().WriteDXFPoint(d.Punto, c.Finite(d.X, "X"), c.Finite(d.Y, "Y"), c.Finite(d.Z, "Z"),
                                       BlankedText(d.Codigo1, code));
                 break;
-            case OfficeFilter::Topcal: TopcalLine(c, d, line); break;
+            case OfficeFilter::Topcal:
+                // The one line that shows the station's name.
+                AddSpacesToString(d.Estacion);
+                TopcalLine(c, d, line);
+                break;
             case OfficeFilter::Brennsoft: BrennsoftLine(c, d, line, code); break;
             default:
                 c.Line().Bytes(d.Punto);

@@ -75,25 +75,11 @@ void DXFWriter::Coordinates(double x, double y, double z) {
 }
 
 void DXFWriter::PointEntity() {
-    out_.Write(kPointHead);
-    out_.Write(x_.View());
-    out_.Write(kY);
-    out_.Write(y_.View());
-    out_.Write(kZ);
-    out_.Write(zLine_);
-    out_.Write(kEnd);
+    out_.WriteAll(kPointHead, x_.View(), kY, y_.View(), kZ, zLine_, kEnd);
 }
 
 void DXFWriter::Text(const std::string& head, std::string_view x, std::string_view y, std::string_view text) {
-    out_.Write(head);
-    out_.Write(x);
-    out_.Write(kY);
-    out_.Write(y);
-    out_.Write(kZ);
-    out_.Write(zLine_);
-    out_.Write(tail_);
-    out_.Write(text);
-    out_.Write(kEnd);
+    out_.WriteAll(head, x, kY, y, kZ, zLine_, tail_, text, kEnd);
 }
 
 std::string_view DXFWriter::CoordinateLabel(const NumberText& threeDecimals, double value, int decimals) {

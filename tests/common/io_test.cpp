@@ -101,4 +101,25 @@ TEST(BufferedOutput, RecordsPlacedAtOffsetsReadAsARandomAccessFile) {
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
+TEST(BufferedOutput, PiecesWrittenTogetherAcrossTheBuffer) {
+    // Short pieces by the thousand cross the buffer's end; pieces longer than all
+    // the room there is go one by one. Either way the file holds them in order.
+    TempDir dir;
+    const std::string file = dir.File("piezas.txt");
+    const std::string big(BufferedOutput::kRoom + 5, 'B');
+    std::string expected;
+    {
+        BufferedOutput out(file);
+        for (int i = 0; i < 30000; ++i) {
+            const std::string number = std::to_string(i);
+            out.WriteAll(std::string_view("0\r\nTEXT\r\n"), number, std::string_view(""), std::string_view("\r\n"));
+            expected += "0\r\nTEXT\r\n" + number + "\r\n";
+        }
+        out.WriteAll(std::string_view("<"), big, std::string_view(">"));
+        expected += "<" + big + ">";
+        out.Commit();
+    }
+    EXPECT_EQ(ReadBytes(file), expected);
+}
+
 }  // namespace
