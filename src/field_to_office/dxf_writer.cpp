@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::string_view kPointHead = "0\r\nPOINT\r\n8\r\n0\r\n62\r\n7\r\n10\r\n";
 constexpr std::string_view kY = "\r\n20\r\n";
+// The same, readable kPad bytes on.
+constexpr char kPointHeadBlock[kPad] = "0\r\nPOINT\r\n8\r\n0\r\n62\r\n7\r\n10\r\n";
+constexpr char kYBlock[kPad] = "\r\n20\r\n";
 constexpr std::string_view kZ = "\r\n30\r\n";
 constexpr std::string_view kEnd = "\r\n";
 
@@ -26,13 +29,8 @@ std::string PrintedNumber(double value) { return Num::Str(value) + " "; }
 
 }  // namespace
 
-std::string DXFWriter::TextHead(std::string_view layer, const std::string& color) {
-    std::string head = "0\r\nTEXT\r\n8\r\n";
-    head += layer;
-    head += "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n";
-    head += color;
-    head += "\r\n10\r\n";
-    return head;
+void DXFWriter::TextHead(PaddedText& head, std::string_view layer, const std::string& color) {
+    head.Assign({"0\r\nTEXT\r\n8\r\n", layer, "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n", color, "\r\n10\r\n"});
 }
 
 DXFWriter::DXFWriter(std::string path, const State& state, std::int32_t& contadorVertices)
@@ -49,21 +47,21 @@ DXFWriter::DXFWriter(std::string path, const State& state, std::int32_t& contado
         layer.activo = activo[i] == 1;
         layer.color = PrintedNumber(color[i]);
         // Layer names are typed in the dialog; the file holds Windows-1252 bytes.
-        layer.head = TextHead(Cp1252::FromUtf8(*nombre[i]), layer.color);
+        TextHead(layer.head, Cp1252::FromUtf8(*nombre[i]), layer.color);
     }
     layers_[1].decimales = LabelDecimals(state.Layer2Decimales);
     layers_[2].decimales = LabelDecimals(state.Layer3Decimales);
     out_.Write("0\r\nSECTION\r\n2\r\nENTITIES\r\n");
 }
 
-void DXFWriter::NumberText::Set(double value, std::string_view mask) {
-    size_ = Num::FormatPlain(value, mask, '.', plain_);
-    if (size_ == 0) long_ = Num::Format(value, mask, '.');
+void DXFWriter::NumberText::Set(double value, int decimals) {
+    static constexpr std::string_view kMasks[] = {"0", "0.0", "0.00", "0.000"};
+    size_ = Num::FormatPlainDecimals(value, decimals, '.', plain_);
+    if (size_ == 0) long_ = Num::Format(value, kMasks[decimals], '.');
 }
 
 std::string_view DXFWriter::Number(NumberText& text, double value, int decimals) {
-    static constexpr std::string_view kMasks[] = {"0", "0.0", "0.00", "0.000"};
-    text.Set(value, kMasks[decimals >= 0 && decimals <= 3 ? decimals : 0]);
+    text.Set(value, decimals >= 0 && decimals <= 3 ? decimals : 0);
     return text.View();
 }
 
@@ -71,43 +69,80 @@ void DXFWriter::Coordinates(double x, double y, double z) {
     Number(x_, x);
     Number(y_, y);
     Number(z_, z);
-    zLine_ = mode_ == Mode::D3 ? z_.View() : std::string_view("0");
+    // The z line and what follows it up to a TEXT's text, the same for the point
+    // and all its labels: put together once.
+    const std::string_view zLine = mode_ == Mode::D3 ? z_.View() : std::string_view("0");
+    zTail_.Assign({kZ, zLine, tail_});
+    zLineEnd_ = kZ.size() + zLine.size();
 }
 
+// An entity is put together in the output's buffer out of padded pieces, with room
+// for the last one's padding; one that would not fit there goes piece by piece.
 void DXFWriter::PointEntity() {
-    out_.WriteAll(kPointHead, x_.View(), kY, y_.View(), kZ, zLine_, kEnd);
+    const std::size_t size = kPointHead.size() + x_.size() + kY.size() + y_.size() + zLineEnd_ + kEnd.size();
+    if (size > BufferedOutput::kRoom - kPad) {
+        return out_.WriteAll(kPointHead, x_.View(), kY, y_.View(), zTail_.View().substr(0, zLineEnd_), kEnd);
+    }
+    char* const start = out_.Room(size + kPad);
+    char* at = PutPadded(start, kPointHeadBlock, kPointHead.size());
+    at = x_.PutTo(at);
+    at = PutPadded(at, kYBlock, kY.size());
+    at = y_.PutTo(at);
+    at = PutPadded(at, zTail_.data(), zLineEnd_);
+    at[0] = '\r';
+    at[1] = '\n';
+    out_.Advance(size);
 }
 
-void DXFWriter::Text(const std::string& head, std::string_view x, std::string_view y, std::string_view text) {
-    out_.WriteAll(head, x, kY, y, kZ, zLine_, tail_, text, kEnd);
+void DXFWriter::Text(const PaddedText& head, const NumberText& x, const NumberText& y, std::string_view text) {
+    const std::size_t size = head.size() + x.size() + kY.size() + y.size() + zTail_.size() + text.size() + kEnd.size();
+    if (size > BufferedOutput::kRoom - kPad) {
+        return out_.WriteAll(head.View(), x.View(), kY, y.View(), zTail_.View(), text, kEnd);
+    }
+    char* const start = out_.Room(size + kPad);
+    char* at = head.PutTo(start);
+    at = x.PutTo(at);
+    at = PutPadded(at, kYBlock, kY.size());
+    at = y.PutTo(at);
+    at = zTail_.PutTo(at);
+    CopySmall(at, text.data(), text.size());
+    at += text.size();
+    at[0] = '\r';
+    at[1] = '\n';
+    out_.Advance(size);
 }
 
 std::string_view DXFWriter::CoordinateLabel(const NumberText& threeDecimals, double value, int decimals) {
     return decimals == 3 ? threeDecimals.View() : Number(label_, value, decimals);
 }
 
-void DXFWriter::Labels(const std::string* const heads[4], std::string_view label1, double x, double y, double z,
+void DXFWriter::Labels(const PaddedText* const heads[4], std::string_view label1, double x, double y, double z,
                        std::string_view codigo) {
     const double s = step_;
     if (layers_[0].activo || layers_[2].activo || layers_[3].activo) Number(xRight_, x + 2 * s);
-    if (layers_[0].activo) Text(*heads[0], xRight_.View(), y_.View(), label1);
+    if (layers_[0].activo) Text(*heads[0], xRight_, y_, label1);
     if (layers_[1].activo) {
         const int decimals = layers_[1].decimales;
         Number(xLeft_, x - 14 * s);
-        Text(*heads[1], xLeft_.View(), y_.View(), CoordinateLabel(x_, x, decimals));
-        Text(*heads[1], xLeft_.View(), Number(yText_, y - 1.75 * s), CoordinateLabel(y_, y, decimals));
+        Text(*heads[1], xLeft_, y_, CoordinateLabel(x_, x, decimals));
+        Number(yText_, y - 1.75 * s);
+        Text(*heads[1], xLeft_, yText_, CoordinateLabel(y_, y, decimals));
     }
     if (layers_[2].activo) {
-        Text(*heads[2], xRight_.View(), Number(yText_, y - 2.5 * s), CoordinateLabel(z_, z, layers_[2].decimales));
+        Number(yText_, y - 2.5 * s);
+        Text(*heads[2], xRight_, yText_, CoordinateLabel(z_, z, layers_[2].decimales));
     }
-    if (layers_[3].activo) Text(*heads[3], xRight_.View(), Number(yText_, y - 6 * s), codigo);
+    if (layers_[3].activo) {
+        Number(yText_, y - 6 * s);
+        Text(*heads[3], xRight_, yText_, codigo);
+    }
 }
 
 void DXFWriter::WriteDXFPoint(std::string_view punto, double x, double y, double z, std::string_view codigo) {
     if (mode_ == Mode::Tunnel) {
         throw ConversionError(kTunelSoloPerfiles);
     }
-    const std::string* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head, &layers_[3].head};
+    const PaddedText* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head, &layers_[3].head};
     Coordinates(x, y, z);
     PointEntity();
     Labels(heads, punto, x, y, z, codigo);
@@ -138,8 +173,7 @@ void DXFWriter::WriteDXFProfile(std::int32_t noPuntos, double pk, double y, doub
                                 std::span<const double> distancias, std::span<const double> cotas) {
     if (mode_ != Mode::Tunnel) {
         // A single point, whose name label is the number of points printed as a number.
-        const std::string* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head,
-                                             &layers_[3].head};
+        const PaddedText* const heads[4] = {&layers_[0].head, &layers_[1].head, &layers_[2].head, &layers_[3].head};
         Coordinates(pk, y, z);
         PointEntity();
         Labels(heads, PrintedNumber(noPuntos), pk, y, z, codigo);
@@ -170,8 +204,8 @@ void DXFWriter::WriteDXFProfile(std::int32_t noPuntos, double pk, double y, doub
     }
     out_.Write(" 0\r\nSEQEND\r\n");
     // Every label of the profile goes on the profile's layer.
-    for (int k = 0; k < 4; ++k) profileHeads_[k] = TextHead(layer, layers_[k].color);
-    const std::string* const heads[4] = {&profileHeads_[0], &profileHeads_[1], &profileHeads_[2], &profileHeads_[3]};
+    for (int k = 0; k < 4; ++k) TextHead(profileHeads_[k], layer, layers_[k].color);
+    const PaddedText* const heads[4] = {&profileHeads_[0], &profileHeads_[1], &profileHeads_[2], &profileHeads_[3]};
     for (std::size_t i = 0; i < n; ++i) {
         Coordinates(distancias[i], cotas[i], cotas[i]);
         Labels(heads, PrintedNumber(static_cast<double>(i + 1)), distancias[i], cotas[i], cotas[i], codigo);

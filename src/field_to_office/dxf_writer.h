@@ -9,12 +9,14 @@
 // the footer leaves no file behind.
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "common/buffered_output.h"
 #include "common/numbers.h"
+#include "common/padded_text.h"
 
 struct State;
 
@@ -56,7 +58,7 @@ private:
         bool activo;
         std::string color;  // the colour line, printed as a number: " 1 "
         int decimales;      // labels of layers 2 and 3: decimals of their texts
-        std::string head;   // a TEXT entity on this layer up to its x value
+        PaddedText head;    // a TEXT entity on this layer up to its x value
     };
     enum class Mode { D2, D3, Tunnel };
 
@@ -64,11 +66,20 @@ private:
     // one into the file.
     class NumberText {
     public:
-        void Set(double value, std::string_view mask);
+        // Format(value, mask of 0 to 3 places).
+        void Set(double value, int decimals);
         std::string_view View() const { return size_ > 0 ? std::string_view(plain_, size_) : std::string_view(long_); }
+        std::size_t size() const { return size_ > 0 ? size_ : long_.size(); }
+        // Copies the text to `at`, which has room for kPad bytes more; returns its end.
+        char* PutTo(char* at) const {
+            if (size_ > 0) return PutPadded(at, plain_, size_);
+            std::memcpy(at, long_.data(), long_.size());  // not padded
+            return at + long_.size();
+        }
 
     private:
-        char plain_[Num::kPlainFormatBytes];
+        static_assert(Num::kPlainFormatBytes <= kPad);
+        char plain_[kPad] = {};
         std::size_t size_ = 0;
         std::string long_;  // a value too large for the plain road
     };
@@ -78,14 +89,14 @@ private:
     // x_, y_ and z_: the coordinates of the point being written, to three decimals.
     void Coordinates(double x, double y, double z);
     void PointEntity();
-    void Text(const std::string& head, std::string_view x, std::string_view y, std::string_view text);
+    void Text(const PaddedText& head, const NumberText& x, const NumberText& y, std::string_view text);
     // The labels of the point whose coordinates are in x_, y_, z_; heads: the TEXT
     // heads of the four label layers.
-    void Labels(const std::string* const heads[4], std::string_view label1, double x, double y, double z,
+    void Labels(const PaddedText* const heads[4], std::string_view label1, double x, double y, double z,
                 std::string_view codigo);
     // A coordinate label: the text of the point's coordinate when it has three decimals.
     std::string_view CoordinateLabel(const NumberText& threeDecimals, double value, int decimals);
-    static std::string TextHead(std::string_view layer, const std::string& color);
+    static void TextHead(PaddedText& head, std::string_view layer, const std::string& color);
 
     BufferedOutput out_;
     std::int32_t& contadorVertices_;
@@ -95,6 +106,9 @@ private:
     LabelLayer layers_[4];
     // The texts of one point's numbers, kept to reuse their storage.
     NumberText x_, y_, z_, xRight_, xLeft_, yText_, label_;
-    std::string_view zLine_;  // the z line of the point and its labels: z_ in 3D, "0" otherwise
-    std::string profileHeads_[4];
+    // From the z group code of the point being written to the text of its labels:
+    // the z line (z_ in 3D, "0" otherwise) ends at zLineEnd_, then tail_.
+    PaddedText zTail_;
+    std::size_t zLineEnd_ = 0;
+    PaddedText profileHeads_[4];
 };

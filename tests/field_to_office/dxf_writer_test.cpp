@@ -158,6 +158,35 @@ TEST(DXFWriter, VertexHandlesGoOnAcrossDrawingsAndNeverWrap) {
     EXPECT_THROW(dxf.WriteDXFProfile(2, 11, 0, 0, "", d, d), ConversionError);
 }
 
+TEST(DXFWriter, LongNumbersAndLayerNamesAreWrittenWhole) {
+    // A layer name longer than the output's whole buffer, one longer than the
+    // blocks short pieces are copied in, and coordinates too large for the plain
+    // number road.
+    TempDir dir;
+    State state;
+    state.Layer1Nombre = std::string(300000, 'L');
+    state.Layer4Nombre = std::string(100, 'M');
+    std::int32_t vertices = 0;
+    DXFWriter dxf(dir.File("p.dxf"), state, vertices);
+    dxf.WriteDXFPoint("P1", 1e13, 0.5, 7, "C");
+    dxf.WriteDXFFooter();
+    const std::string bytes = ReadBytes(dir.File("p.dxf"));
+    const std::string point = "0\r\nPOINT\r\n8\r\n0\r\n62\r\n7\r\n10\r\n10000000000000.000\r\n20\r\n0.500\r\n30\r\n7.000\r\n";
+    // Labels 2 m (x) and 6 m (code, below) from the point at scale 1000, height 1.3.
+    const std::string name = "0\r\nTEXT\r\n8\r\n" + std::string(300000, 'L') +
+                             "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n 1 \r\n10\r\n10000000000002.000\r\n20\r\n0.500\r\n"
+                             "30\r\n7.000\r\n40\r\n1.3\r\n1\r\nP1\r\n";
+    const std::string code = "0\r\nTEXT\r\n8\r\n" + std::string(100, 'M') +
+                             "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n 4 \r\n10\r\n10000000000002.000\r\n20\r\n-5.500\r\n"
+                             "30\r\n7.000\r\n40\r\n1.3\r\n1\r\nC\r\n";
+    const std::size_t atPoint = bytes.find(point);
+    ASSERT_NE(atPoint, std::string::npos);
+    EXPECT_EQ(bytes.compare(atPoint + point.size(), name.size(), name), 0);
+    const std::string end = code + " 0\r\nENDSEC\r\n0\r\nEOF\r\n";
+    ASSERT_GT(bytes.size(), end.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - end.size()), end);
+}
+
 TEST(DXFWriter, LayerNamesAreWrittenInTheFileCodePage) {
     TempDir dir;
     State state;
