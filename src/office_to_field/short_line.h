@@ -146,9 +146,11 @@ public:
         // most, a whole number below 2^53.
         if ((notDigits_ & field) != (fieldPoints & (~fieldPoints + 1)) || ((whole - 1) | decimals) >= 8) return false;
         static constexpr std::uint64_t kTens[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
-        std::uint64_t digits = EightDigits::LeadingValue(EightDigits::Load(data_ + from), whole) * kTens[decimals];
-        if (decimals != 0) digits += EightDigits::LeadingValue(EightDigits::Load(data_ + point + 1), decimals);
-        const auto magnitude = static_cast<std::int64_t>(digits);
+        std::uint64_t before = 0;
+        std::uint64_t after = 0;
+        EightDigits::TwoLeadingValues(EightDigits::Load(data_ + from), whole, EightDigits::Load(data_ + point + 1),
+                                      decimals, before, after);
+        const auto magnitude = static_cast<std::int64_t>(before * kTens[decimals] + after);
         value = Num::plain_decimal::ExactQuotient(negative ? -magnitude : magnitude, decimals);
         return true;
     }
