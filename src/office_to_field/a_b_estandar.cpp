@@ -199,10 +199,12 @@ std::int32_t PuntosBasesToRecords(const std::string& in, const std::string& out,
             char* const record = output.Room(kPuntoBaseBytes);
             if (!fields.NextName(record)) return false;
             // One loop rather than three calls: the reading is then written once, inline.
-            for (double& coordinate : xyz) {
-                if (!fields.NextNumber(coordinate)) break;
-            }
-            PutPuntoBaseCoordinates(xyz[0], xyz[1], xyz[2], record);
+            // Each coordinate goes to the record as it is read: read back from the work
+            // record afterwards, two would be loaded at once from two stores not yet
+            // done, which the processor cannot forward.
+            std::size_t k = 0;
+            for (; k < 3 && fields.NextNumber(xyz[k]); ++k) PutPuntoBaseCoordinate(k, xyz[k], record);
+            for (; k < 3; ++k) PutPuntoBaseCoordinate(k, xyz[k], record);
             output.Advance(kPuntoBaseBytes);
             return true;
         });

@@ -39,10 +39,13 @@ inline void PutPuntoBaseName(std::string_view nombre, char* b) {
     CopySmall(b, nombre.data(), std::min(nombre.size(), kTextoBINBytes));
 }
 
+// Coordinate k: 0 X, 1 Y, 2 Z.
+inline void PutPuntoBaseCoordinate(std::size_t k, double value, char* b) { LittleEndian::PutDouble(b + 10 + 8 * k, value); }
+
 inline void PutPuntoBaseCoordinates(double x, double y, double z, char* b) {
-    LittleEndian::PutDouble(b + 10, x);
-    LittleEndian::PutDouble(b + 18, y);
-    LittleEndian::PutDouble(b + 26, z);
+    PutPuntoBaseCoordinate(0, x, b);
+    PutPuntoBaseCoordinate(1, y, b);
+    PutPuntoBaseCoordinate(2, z, b);
 }
 
 inline void EncodePuntoBase(std::string_view nombre, double x, double y, double z, char* b) {

@@ -1,7 +1,7 @@
 #pragma once
 // The fields of a short line of a text point list (up to 63 bytes: nearly every
-// line of a real list) found all at once. Three 64-bit masks tell which bytes of
-// the line are separators, points and digits; every field's first and end byte
+// line of a real list) found all at once. Two 64-bit masks tell which bytes of the
+// line are separators and which are digits; every field's first and end byte
 // follow from them in a few instructions, and so does whether a field is a plain
 // decimal: reading a field no longer waits for the end of the field before it,
 // and the fields of a line are read side by side.
@@ -30,7 +30,6 @@ inline constexpr std::size_t kReadFromStart = 80;
 
 struct ByteMasks {
     std::uint64_t separators = 0;  // bit i: byte i is a blank, a comma or a TAB
-    std::uint64_t points = 0;      // bit i: byte i is "."
     std::uint64_t notDigits = 0;   // bit i: byte i is not "0" to "9"
 };
 
@@ -45,7 +44,6 @@ inline ByteMasks ClassifyPortable(const char* p, std::size_t length) {
         const std::uint64_t separators = point_line::ZeroBytes(x ^ 0x2020202020202020ULL) |
                                          point_line::ZeroBytes(x ^ 0x2C2C2C2C2C2C2C2CULL) |
                                          point_line::ZeroBytes(x ^ 0x0909090909090909ULL);
-        const std::uint64_t points = point_line::ZeroBytes(x ^ 0x2E2E2E2E2E2E2E2EULL);
         std::uint64_t notDigits = 0;
         for (int byte = 0; byte < 8; ++byte) {
             const auto c = static_cast<unsigned char>(p[8 * word + byte]);
@@ -54,7 +52,6 @@ inline ByteMasks ClassifyPortable(const char* p, std::size_t length) {
         constexpr std::uint64_t kGather = 0x0102040810204080ULL;
         const auto shift = static_cast<unsigned>(8 * word);
         masks.separators |= ((separators >> 7) * kGather >> 56) << shift;
-        masks.points |= ((points >> 7) * kGather >> 56) << shift;
         masks.notDigits |= notDigits << shift;
     }
     return masks;
@@ -66,7 +63,6 @@ inline ByteMasks ClassifySse2(const char* p, std::size_t length) {
     const __m128i blank = _mm_set1_epi8(' ');
     const __m128i comma = _mm_set1_epi8(',');
     const __m128i tab = _mm_set1_epi8('\t');
-    const __m128i point = _mm_set1_epi8('.');
     const __m128i zero = _mm_set1_epi8('0');
     const __m128i nine = _mm_set1_epi8(9);
     ByteMasks masks;
@@ -82,7 +78,6 @@ inline ByteMasks ClassifySse2(const char* p, std::size_t length) {
         const __m128i digits = _mm_cmpeq_epi8(_mm_min_epu8(values, nine), values);
         const unsigned shift = 16 * static_cast<unsigned>(block);
         masks.separators |= bits(separators) << shift;
-        masks.points |= bits(_mm_cmpeq_epi8(v, point)) << shift;
         masks.notDigits |= (bits(digits) ^ 0xFFFF) << shift;
     }
     return masks;
@@ -110,7 +105,6 @@ public:
         const std::uint64_t inField = ~(masks.separators | beyond);
         starts_ = inField & ~(inField << 1);
         ends_ = ~inField & (inField << 1);
-        points_ = masks.points & ~beyond;
         notDigits_ = masks.notDigits;
     }
 
@@ -135,16 +129,17 @@ public:
         const unsigned from = first + (negative ? 1 : 0);
         const std::uint64_t endBit = std::uint64_t{1} << end;
         const std::uint64_t field = endBit - (std::uint64_t{1} << from);
-        const std::uint64_t fieldPoints = points_ & field;
-        // The first point, or the end of a field without one.
-        const auto point = static_cast<unsigned>(std::countr_zero(fieldPoints | endBit));
+        // The field's one byte that is not a digit, its point; or its end.
+        const std::uint64_t others = notDigits_ & field;
+        const auto point = static_cast<unsigned>(std::countr_zero(others | endBit));
         const unsigned whole = point - from;
         const unsigned afterPoint = end - point;
         const unsigned decimals = afterPoint - (afterPoint != 0 ? 1 : 0);
-        // Nothing but digits and the first point (a second one is not a digit); 1 to
-        // 8 digits before it (whole == 0 wraps), up to 7 after it: fifteen digits at
-        // most, a whole number below 2^53.
-        if ((notDigits_ & field) != (fieldPoints & (~fieldPoints + 1)) || ((whole - 1) | decimals) >= 8) return false;
+        // Nothing but digits and at most one point; 1 to 8 digits before it (whole ==
+        // 0 wraps), up to 7 after it: fifteen digits at most, a whole number below 2^53.
+        if ((others & (others - 1)) != 0 || ((whole - 1) | decimals) >= 8 || (others != 0 && data_[point] != '.')) {
+            return false;
+        }
         static constexpr std::uint64_t kTens[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
         std::uint64_t before = 0;
         std::uint64_t after = 0;
@@ -174,7 +169,6 @@ private:
     const char* data_;
     std::uint64_t starts_;
     std::uint64_t ends_;
-    std::uint64_t points_;
     std::uint64_t notDigits_;
 };
 
