@@ -26,7 +26,10 @@ bool WriteZoneLine(BufferedOutput& out, std::string_view name, std::span<const Z
     char* at = line + kZone;
     for (std::size_t i = 0;; ++i, at += kZone) {
         // Format may write past the length it returns: the blanks come after it.
-        const std::size_t length = Num::FormatPlainDecimals(numbers[i].value, numbers[i].decimals, decimalSeparator, at);
+        const ZoneNumber& number = numbers[i];
+        std::size_t length =
+            number.units != nullptr ? Num::FormatFixedPoint(*number.units, number.decimals, decimalSeparator, at) : 0;
+        if (length == 0) length = Num::FormatPlainDecimals(number.value, number.decimals, decimalSeparator, at);
         if (length == 0) return false;
         if (i == last) {
             at[length] = '\r';

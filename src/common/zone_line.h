@@ -10,11 +10,16 @@
 #include <span>
 #include <string_view>
 
+#include "common/fixed_point.h"
+
 class BufferedOutput;
 
 struct ZoneNumber {
     double value;
     int decimals;  // of the plain mask "0" .. "0.00000"; -1 for another mask
+    // The value as the count of units it was read from, when the reader has it
+    // (otherwise null): written from the count where that gives the value's text.
+    const Num::FixedPoint* units = nullptr;
 };
 
 // Writes the line and true when the name has 1 to 14 bytes, every mask is plain,

@@ -24,22 +24,25 @@ using EightDigits::NotDigits;
 
 std::uint64_t Load8(const char* p) { return EightDigits::Load(p); }
 
-// N (8 or 16) characters as a whole number when all are digits.
+// N (8 or 16) characters, when all are digits, as sixteen digit characters in the
+// words of Num::FixedPoint (eight "0"s before eight characters) and as a whole number.
 template <std::size_t N>
-bool DataDigits(const char* p, std::uint64_t& number) {
+bool DataDigits(const char* p, std::uint64_t& high, std::uint64_t& low, std::uint64_t& number) {
     static_assert(N == 8 || N == 16);
     if constexpr (N == 8) {
-        const std::uint64_t x = Load8(p);
-        if (NotDigits(x) != 0) return false;
-        number = EightDigits::Value(x);
+        high = Num::FixedPoint::kZeros;
+        low = Load8(p);
+        if (NotDigits(low) != 0) return false;
+        number = EightDigits::Value(low);
     } else {
-        const std::uint64_t high = Load8(p);
-        const std::uint64_t low = Load8(p + 8);
+        high = Load8(p);
+        low = Load8(p + 8);
         if ((NotDigits(high) | NotDigits(low)) != 0) return false;
         number = EightDigits::Value(high) * 100000000ULL + EightDigits::Value(low);
     }
     return true;
 }
+
 
 // The data (N characters) without its leading zeros; data of zeros alone gives "0".
 template <std::size_t N>
@@ -69,13 +72,19 @@ bool WholeDigits(std::string_view digits, std::int64_t& number) {
 
 // Angles are written in gon as digits: the whole part, then four decimals, then
 // one digit that is not used. The sign and the unit digit do not take part.
+// `units`: the ten-thousandths when the data is digits alone.
 template <std::size_t N>
-double DataAngle(const char* p) {
+double DataAngle(const char* p, Num::FixedPoint& units) {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
     std::uint64_t digits = 0;
-    if (DataDigits<N>(p, digits)) [[likely]] {
+    if (DataDigits<N>(p, high, low, digits)) [[likely]] {
+        // The digits without the last: one character further on, a "0" first.
+        units = {high << 8 | 0x30, low << 8 | high >> 56, 4, false};
         // One correctly rounded division: the same double as reading "whole.dddd".
         return static_cast<double>(static_cast<std::int64_t>(digits / 10)) / 10000.0;
     }
+    units = {};
     const std::string_view data(p, N);
     constexpr std::size_t wholeDigits = N - 5;
     std::int64_t tenThousandths = 0;
@@ -91,24 +100,31 @@ double DataAngle(const char* p) {
 }
 
 // The sign (at p) and the N data characters after it read as one decimal number.
+// `units`, when given: the number of units of `places` decimals it stands for, when
+// the data is digits alone.
 template <std::size_t N>
-double SignedValue(const char* p) {
+double SignedValue(const char* p, Num::FixedPoint* units = nullptr, std::int32_t places = -1) {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
     std::uint64_t number = 0;
     const char sign = p[0];
-    if ((sign == '+' || sign == '-') && DataDigits<N>(p + 1, number)) [[likely]] {
+    if ((sign == '+' || sign == '-') && DataDigits<N>(p + 1, high, low, number)) [[likely]] {
+        if (units != nullptr) *units = {high, low, places, sign == '-'};
         // Digits alone: converting the whole number rounds as reading its text does.
         if (number == 0) return 0.0;
         const auto value = static_cast<double>(static_cast<std::int64_t>(number));
         return sign == '-' ? -value : value;
     }
+    if (units != nullptr) *units = {};
     return Num::Val(std::string_view(p, N + 1));
 }
 
 // Whether the sign (at p) and the N data characters after it are a sign and digits alone.
 template <std::size_t N>
 bool PlainSignedValue(const char* p) {
-    std::uint64_t number = 0;
-    return (p[0] == '+' || p[0] == '-') && DataDigits<N>(p + 1, number);
+    if (p[0] != '+' && p[0] != '-') return false;
+    if constexpr (N == 8) return NotDigits(Load8(p + 1)) == 0;
+    return (NotDigits(Load8(p + 1)) | NotDigits(Load8(p + 9))) == 0;
 }
 
 // Divisor and Format mask of a length word's unit digit, by the digit "0" to "9".
@@ -116,23 +132,28 @@ bool PlainSignedValue(const char* p) {
 // have no unit (divisor 0).
 struct Unit {
     std::int32_t divisor;
+    std::int32_t places;  // of the divisor
     std::string_view mask;
 };
-constexpr std::array<Unit, 10> kUnits = {{{1000, "0.000"},
-                                          {1000, "0.000"},
-                                          {0, {}},
-                                          {0, {}},
-                                          {0, {}},
-                                          {0, {}},
-                                          {10000, "0.0000"},
-                                          {10000, "0.0000"},
-                                          {100000, "0.00000"},
-                                          {0, {}}}};
+constexpr std::array<Unit, 10> kUnits = {{{1000, 3, "0.000"},
+                                          {1000, 3, "0.000"},
+                                          {0, -1, {}},
+                                          {0, -1, {}},
+                                          {0, -1, {}},
+                                          {0, -1, {}},
+                                          {10000, 4, "0.0000"},
+                                          {10000, 4, "0.0000"},
+                                          {100000, 5, "0.00000"},
+                                          {0, -1, {}}}};
 
 // Sets divisor and mask from a length word's unit digit. An unknown digit keeps
 // what an earlier word set; before any known digit it means millimetres, so that
 // the value is defined.
 void TakeUnit(char digit, KTWDecoderState& state) {
+    // The digit of the word before, usually: it has set what it sets.
+    const int code = static_cast<unsigned char>(digit);
+    if (code == state.DigitoUnidad) return;
+    state.DigitoUnidad = code;
     const auto index = static_cast<unsigned char>(digit - '0');
     const Unit* unit = index < kUnits.size() && kUnits[index].divisor != 0 ? &kUnits[index] : nullptr;
     if (unit == nullptr) {
@@ -141,13 +162,14 @@ void TakeUnit(char digit, KTWDecoderState& state) {
     }
     if (state.DivisorUnidad == unit->divisor) return;  // the same unit as the word before
     state.DivisorUnidad = unit->divisor;
+    state.DecimalesUnidad = unit->places;
     state.MascaraUnidad.assign(unit->mask);
 }
 
 // Words 76 to 78: -1 means "no value"; otherwise thousandths.
 double ThousandthsOrNone(double value) { return value == -1.0 ? 0.0 : value / 1000.0; }
 
-void ResetLineFields(TDatoCampo& d) {
+void ResetLineFields(TDatoCampo& d, KTWDecoderState::EnUnidades& units) {
     if (d.Punto.size() == kLongitudNombre) {
         std::memset(d.Punto.data(), ' ', kLongitudNombre);
     } else {
@@ -158,6 +180,15 @@ void ResetLineFields(TDatoCampo& d) {
     d.ConstantePrisma = d.Ppm = 0;
     d.X = d.Y = d.Z = 0;
     d.Desnivel = d.DistHorizontal = 0;
+    // The zeros above, known.
+    // Each from the constant: copied from one another, the compiler would read back
+    // what it has just stored.
+    constexpr Num::FixedPoint zero{Num::FixedPoint::kZeros, Num::FixedPoint::kZeros, 0, false};
+    units.Hz = zero;
+    units.V = zero;
+    units.DistGeometrica = zero;
+    units.AlturaInstrumento = zero;
+    units.AlturaPrisma = zero;
 }
 
 // One whole word at w with N (8 or 16) data characters: the word index at w, the
@@ -174,6 +205,7 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
     // and offsets always in thousandths.
     double* metres = nullptr;
     double* thousandths = nullptr;
+    Num::FixedPoint* units = nullptr;
 
     switch (wi) {
         case 11:
@@ -199,12 +231,15 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
             state.Observacion.assign(DataText<N>(data));
             return;
         case 21:
-            d.Hz = DataAngle<N>(data);
+            d.Hz = DataAngle<N>(data, state.Unidades.Hz);
             return;
         case 22:
-            d.V = DataAngle<N>(data);
+            d.V = DataAngle<N>(data, state.Unidades.V);
             return;
-        case 31: metres = &d.DistGeometrica; break;
+        case 31:
+            metres = &d.DistGeometrica;
+            units = &state.Unidades.DistGeometrica;
+            break;
         case 32: metres = &d.DistHorizontal; break;
         case 33: metres = &d.Desnivel; break;
         case 76: thousandths = &state.DistanciaTunel; break;
@@ -216,8 +251,14 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
         case 84: metres = &d.XEstacion; break;
         case 85: metres = &d.YEstacion; break;
         case 86: metres = &d.ZEstacion; break;
-        case 87: metres = &d.AlturaPrisma; break;
-        case 88: metres = &d.AlturaInstrumento; break;
+        case 87:
+            metres = &d.AlturaPrisma;
+            units = &state.Unidades.AlturaPrisma;
+            break;
+        case 88:
+            metres = &d.AlturaInstrumento;
+            units = &state.Unidades.AlturaInstrumento;
+            break;
         default: return;  // 46, 51, 72-75 and the rest carry nothing this reader keeps
     }
     TakeUnit(w[5], state);
@@ -227,7 +268,7 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
         *thousandths = ThousandthsOrNone(SignedValue<N>(w + 6));
         return;
     } else {
-        *metres = SignedValue<N>(w + 6) / state.DivisorUnidad;
+        *metres = SignedValue<N>(w + 6, units, state.DecimalesUnidad) / state.DivisorUnidad;
     }
     if (wi == 84) {
         d.Estacion = d.Punto;
@@ -250,6 +291,8 @@ void StartKTWConversion(KTWDecoderState& state) {
     SetFixedText(d.Codigo2, "0", kLongitudCodigo);
     SetFixedText(d.Codigo3, "0", kLongitudCodigo);
     state.DivisorUnidad = 0;
+    state.DecimalesUnidad = -1;
+    state.DigitoUnidad = -1;
     state.MascaraUnidad.clear();
     state.Pk = state.DistanciaEje = state.DistanciaTunel = 0;
     state.NuevaEstacion = false;
@@ -258,7 +301,7 @@ void StartKTWConversion(KTWDecoderState& state) {
 }
 
 bool DecodeKTWLine(std::string_view line, KTWDecoderState& state) {
-    ResetLineFields(state.DatoCampo);
+    ResetLineFields(state.DatoCampo, state.Unidades);
     if (line.empty() || line[0] == ' ') return false;
 
     if (line[0] == '*') {

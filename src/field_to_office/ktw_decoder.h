@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/fixed_point.h"
 #include "field_to_office/dato_campo.h"
 
 // The record and what a conversion keeps from line to line.
@@ -21,6 +22,18 @@ struct KTWDecoderState {
     // until the first length word.
     std::int32_t DivisorUnidad = 0;
     std::string MascaraUnidad;
+    // The decimal places of DivisorUnidad (3 for 1000); -1 with it 0.
+    std::int32_t DecimalesUnidad = -1;
+    // The byte of the last unit digit taken (-1 before the first): the same digit
+    // again changes nothing.
+    std::int32_t DigitoUnidad = -1;
+    // The numbers of DatoCampo that the "Estandar" lines show, as the whole numbers
+    // of units their words hold, so that they are written without their doubles:
+    // each stands for the double of its name on the current line, and is not known
+    // where the word's data was not a sign and digits alone.
+    struct EnUnidades {
+        Num::FixedPoint Hz, V, DistGeometrica, AlturaInstrumento, AlturaPrisma;
+    } Unidades;
     double Pk = 0;
     double DistanciaEje = 0;
     double DistanciaTunel = 0;

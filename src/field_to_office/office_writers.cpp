@@ -102,9 +102,14 @@ void OfficeLineWriter::Analysis(const KTWDecoderState& state, BufferedOutput& ou
 void OfficeLineWriter::Estandar(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
     const std::string& m = state.MascaraUnidad;
-    const int decimals = Num::PlainMaskDecimals(m);
-    const ZoneNumber numbers[] = {{d.Hz, 4}, {d.V, 4}, {d.DistGeometrica, decimals},
-                                  {d.AlturaInstrumento, decimals}, {d.AlturaPrisma, decimals}};
+    // The places of the mask, as the unit digit gave them.
+    const int decimals = state.DecimalesUnidad;
+    const KTWDecoderState::EnUnidades& u = state.Unidades;
+    const ZoneNumber numbers[] = {{d.Hz, 4, &u.Hz},
+                                  {d.V, 4, &u.V},
+                                  {d.DistGeometrica, decimals, &u.DistGeometrica},
+                                  {d.AlturaInstrumento, decimals, &u.AlturaInstrumento},
+                                  {d.AlturaPrisma, decimals, &u.AlturaPrisma}};
     if (WriteZoneLine(out, d.Punto, numbers, sep_)) return;
     ZoneText(d.Punto);
     print_.Zone().Format(d.Hz, "0.0000", sep_);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/buffered_output.h"
+#include "common/eight_digits.h"
 #include "common/print_line.h"
 #include "common/zone_line.h"
 #include "support/files.h"
@@ -71,6 +72,28 @@ TEST(ZoneLine, SameBytesAsPrintLineOrLeftToIt) {
     BufferedOutput out(dir.File("nan.txt"));
     EXPECT_FALSE(WriteZoneLine(out, "P", std::vector<ZoneNumber>{{1, 3}, {nan, 3}}, '.'));
     EXPECT_EQ(out.Size(), 0u);
+}
+
+// Numbers that come with the count of units they were read from: written from
+// the count, except at an exact half of the last place, which the double decides.
+TEST(ZoneLine, NumbersWithTheirCounts) {
+    const auto count = [](std::uint32_t units, int places, bool negative) {
+        const std::string digits = std::to_string(units);
+        const std::string eight = std::string(8 - digits.size(), '0') + digits;
+        return Num::FixedPoint{Num::FixedPoint::kZeros, EightDigits::Load(eight.data()), places, negative};
+    };
+    const Num::FixedPoint half = count(12345, 4, false);  // 1.2345, held as 1.23449999...
+    const Num::FixedPoint zero = count(0, 3, true);
+    const Num::FixedPoint angle = count(1502500, 4, false);
+    const std::vector<ZoneNumber> numbers = {{1.2345, 3, &half}, {-0.0, 3, &zero}, {150.25, 4, &angle}};
+    TempDir dir;
+    const std::string file = dir.File("counts.txt");
+    {
+        BufferedOutput out(file);
+        ASSERT_TRUE(WriteZoneLine(out, "P1", numbers, '.'));
+        out.Commit();
+    }
+    EXPECT_EQ(ReadBytes(file), "P1            1.234         0.000         150.2500\r\n");
 }
 
 TEST(ZoneLine, LinesAcrossTheOutputBuffer) {

@@ -215,6 +215,61 @@ TEST_F(KTWDecoder, DataAtTheEdgesOfItsCharacters) {
     }
 }
 
+// The eight characters of a word of Num::FixedPoint, the first in the lowest byte.
+std::string Chars(std::uint64_t word) {
+    std::string text;
+    for (int i = 0; i < 8; ++i) text.push_back(static_cast<char>(word >> (8 * i) & 0xFF));
+    return text;
+}
+
+// The counts of the numbers "Estandar" writes: the digits of the data (an angle's
+// without its fifth decimal), the places of the unit, the sign; zero on a line
+// without the word, not known where the data is not digits alone.
+TEST_F(KTWDecoder, CountsOfTheNumbersWrittenFromTheirDigits) {
+    EXPECT_TRUE(DecodeKTWLine(W("11", '0', '+', "000000P7") + W("21", '2', '-', "40012345") +
+                                  W("22", '2', '+', "0987 543") + W("31", '6', '-', "00012345") +
+                                  W("87", '0', '+', "00001300"),
+                              s));
+    const KTWDecoderState::EnUnidades& u = s.Unidades;
+    EXPECT_EQ(Chars(u.Hz.high) + Chars(u.Hz.low), "0000000004001234");
+    EXPECT_EQ(u.Hz.places, 4);
+    EXPECT_FALSE(u.Hz.negative);
+    EXPECT_EQ(u.V.places, -1);
+    EXPECT_EQ(Chars(u.DistGeometrica.low), "00012345");
+    EXPECT_EQ(u.DistGeometrica.places, 4);
+    EXPECT_TRUE(u.DistGeometrica.negative);
+    EXPECT_EQ(Chars(u.AlturaPrisma.low), "00001300");
+    EXPECT_EQ(u.AlturaPrisma.places, 3);
+    EXPECT_EQ(Chars(u.AlturaInstrumento.high) + Chars(u.AlturaInstrumento.low), "0000000000000000");
+    EXPECT_EQ(u.AlturaInstrumento.places, 0);
+    // Wide words; the unit digit "8" before "9", which keeps it.
+    EXPECT_TRUE(DecodeKTWLine("*" + WW("11", '0', '+', "00000000000000P8") + WW("21", '2', '+', "1234567890123456") +
+                                  WW("87", '8', '+', "0000000000001300") + WW("88", '9', '-', "0000000000000000"),
+                              s));
+    EXPECT_EQ(Chars(u.Hz.high) + Chars(u.Hz.low), "0123456789012345");
+    EXPECT_EQ(u.AlturaPrisma.places, 5);
+    EXPECT_EQ(u.AlturaInstrumento.places, 5);
+    EXPECT_TRUE(u.AlturaInstrumento.negative);
+    EXPECT_EQ(s.DecimalesUnidad, 5);
+    // The next line clears them to zeros; the unit digits "0" and "1" both give thousandths.
+    EXPECT_TRUE(DecodeKTWLine(W("11", '0', '+', "000000P9") + W("31", '0', '+', "00000001") +
+                                  W("87", '1', '+', "00000002"),
+                              s));
+    EXPECT_EQ(Chars(u.Hz.low), "00000000");
+    EXPECT_EQ(u.Hz.places, 0);
+    EXPECT_EQ(u.DistGeometrica.places, 3);
+    EXPECT_EQ(u.AlturaPrisma.places, 3);
+    EXPECT_EQ(s.DecimalesUnidad, 3);
+    EXPECT_EQ(s.MascaraUnidad, "0.000");
+    // A new conversion forgets the unit, however its first word's digit repeats
+    // the last one taken.
+    StartKTWConversion(s);
+    EXPECT_EQ(s.DecimalesUnidad, -1);
+    EXPECT_TRUE(DecodeKTWLine(W("11", '0', '+', "000000P1") + W("87", '1', '+', "00000002"), s));
+    EXPECT_EQ(s.DivisorUnidad, 1000);
+    EXPECT_EQ(s.MascaraUnidad, "0.000");
+}
+
 }  // namespace
 
 #include <random>
