@@ -27,7 +27,7 @@ std::uint64_t Load8(const char* p) { return EightDigits::Load(p); }
 // N (8 or 16) characters, when all are digits, as sixteen digit characters in the
 // words of Num::FixedPoint (eight "0"s before eight characters) and as a whole number.
 template <std::size_t N>
-bool DataDigits(const char* p, std::uint64_t& high, std::uint64_t& low, std::uint64_t& number) {
+[[gnu::always_inline]] inline bool DataDigits(const char* p, std::uint64_t& high, std::uint64_t& low, std::uint64_t& number) {
     static_assert(N == 8 || N == 16);
     if constexpr (N == 8) {
         high = Num::FixedPoint::kZeros;
@@ -74,7 +74,7 @@ bool WholeDigits(std::string_view digits, std::int64_t& number) {
 // one digit that is not used. The sign and the unit digit do not take part.
 // `units`: the ten-thousandths when the data is digits alone.
 template <std::size_t N>
-double DataAngle(const char* p, Num::FixedPoint& units) {
+[[gnu::always_inline]] inline double DataAngle(const char* p, Num::FixedPoint& units) {
     std::uint64_t high = 0;
     std::uint64_t low = 0;
     std::uint64_t digits = 0;
@@ -103,7 +103,7 @@ double DataAngle(const char* p, Num::FixedPoint& units) {
 // `units`, when given: the number of units of `places` decimals it stands for, when
 // the data is digits alone.
 template <std::size_t N>
-double SignedValue(const char* p, Num::FixedPoint* units = nullptr, std::int32_t places = -1) {
+[[gnu::always_inline]] inline double SignedValue(const char* p, Num::FixedPoint* units = nullptr, std::int32_t places = -1) {
     std::uint64_t high = 0;
     std::uint64_t low = 0;
     std::uint64_t number = 0;
@@ -163,7 +163,7 @@ void TakeUnit(char digit, KTWDecoderState& state) {
     if (state.DivisorUnidad == unit->divisor) return;  // the same unit as the word before
     state.DivisorUnidad = unit->divisor;
     state.DecimalesUnidad = unit->places;
-    state.MascaraUnidad.assign(unit->mask);
+    state.MascaraUnidad = unit->mask;
 }
 
 // Words 76 to 78: -1 means "no value"; otherwise thousandths.
@@ -293,7 +293,7 @@ void StartKTWConversion(KTWDecoderState& state) {
     state.DivisorUnidad = 0;
     state.DecimalesUnidad = -1;
     state.DigitoUnidad = -1;
-    state.MascaraUnidad.clear();
+    state.MascaraUnidad = {};
     state.Pk = state.DistanciaEje = state.DistanciaTunel = 0;
     state.NuevaEstacion = false;
     state.LineaCodigo = false;

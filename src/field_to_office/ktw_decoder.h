@@ -21,7 +21,7 @@ struct KTWDecoderState {
     // Divisor and Format mask of the last recognised length unit digit; 0 and ""
     // until the first length word.
     std::int32_t DivisorUnidad = 0;
-    std::string MascaraUnidad;
+    std::string_view MascaraUnidad;  // a view of the unit table's static text
     // The decimal places of DivisorUnidad (3 for 1000); -1 with it 0.
     std::int32_t DecimalesUnidad = -1;
     // The byte of the last unit digit taken (-1 before the first): the same digit

@@ -101,7 +101,7 @@ void OfficeLineWriter::Analysis(const KTWDecoderState& state, BufferedOutput& ou
 
 void OfficeLineWriter::Estandar(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
-    const std::string& m = state.MascaraUnidad;
+    const std::string_view m = state.MascaraUnidad;
     // The places of the mask, as the unit digit gave them.
     const int decimals = state.DecimalesUnidad;
     const KTWDecoderState::EnUnidades& u = state.Unidades;
@@ -149,7 +149,7 @@ void OfficeLineWriter::ModeloDigital(KTWDecoderState& state, BufferedOutput& out
 
 void OfficeLineWriter::Brennsoft(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
-    const std::string& m = state.MascaraUnidad;
+    const std::string_view m = state.MascaraUnidad;
     line_.assign(d.Punto);
     line_ += " , ";
     Num::AppendFormat(line_, d.X, m, sep_);
@@ -167,7 +167,7 @@ void OfficeLineWriter::Brennsoft(const KTWDecoderState& state, BufferedOutput& o
 
 void OfficeLineWriter::Topcal(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
-    const std::string& m = state.MascaraUnidad;
+    const std::string_view m = state.MascaraUnidad;
     line_.assign(d.Codigo1);
     line_ += ' ';
     line_ += d.Punto;
