@@ -8,7 +8,6 @@ namespace field_writers {
 namespace {
 
 constexpr double kMarca = 0.001;
-constexpr std::size_t kPalabrasPorLinea = 6;  // a keyword and up to five values
 
 // One line, written word after word where it goes.
 class Linea {
