@@ -19,6 +19,12 @@ namespace EightDigits {
 
 inline std::uint64_t Load(const char* p) { return LittleEndian::U64(reinterpret_cast<const unsigned char*>(p)); }
 
+// The high bit of each byte of t that is zero, and of no other.
+inline std::uint64_t ZeroBytes(std::uint64_t t) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    return ~(((t & kLow7) + kLow7) | t | kLow7);
+}
+
 // Nonzero high bits unless all eight bytes are "0" to "9". The lowest byte that is
 // not a digit gets no carry or borrow from the bytes below it (digits give none)
 // and is flagged by one of the two: below "0" by the subtraction, above "9" by the

@@ -28,7 +28,7 @@ public:
     // A line may be read kReadAhead bytes from its first one on, past its end: a
     // reader may then test a whole line with fixed-size loads. Those bytes after the
     // line's end hold no particular value.
-    static constexpr std::size_t kReadAhead = 96;
+    static constexpr std::size_t kReadAhead = 144;
 
 private:
     bool Fill();

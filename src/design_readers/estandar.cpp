@@ -9,6 +9,7 @@
 #include "common/errors.h"
 #include "common/large_pages.h"
 #include "common/line_input.h"
+#include "common/masked_fields.h"
 #include "common/numbers.h"
 #include "common/numeric_checks.h"
 #include "common/plain_decimal.h"
@@ -61,6 +62,49 @@ std::size_t Numeros(std::string_view linea, std::int64_t numeroLinea, const char
     return n;
 }
 
+// A field the masks do not read (more digits, an exponent, text): read as Numeros
+// reads it. Kept out of line: the rare road, and the common one must stay small.
+[[gnu::noinline]] double CampoLargo(std::string_view campo, std::int64_t numeroLinea, const char* tipo,
+                                   std::size_t cuantos) {
+    double valor;
+    const char* const fin = campo.data() + campo.size();
+    if (Num::ReadPlainDecimal(campo.data(), fin, valor) == fin) return valor;
+    return Campo(campo, numeroLinea, tipo, cuantos);
+}
+
+// Element lines of the files met fit in two mask words; a longer line takes Numeros.
+constexpr unsigned kPalabras = 2;
+using CamposCortos = masked_fields::Fields<kPalabras, masked_fields::Separators::kBlankCommaTabFormFeed>;
+
+// Numeros for a line of LineInput's, readable past its end: the fields of a line of
+// up to masked_fields::kLongest<kPalabras> bytes found all at once.
+template <std::size_t cuantos>
+std::size_t NumerosLeibles(std::string_view linea, std::int64_t numeroLinea, const char* tipo,
+                           std::array<double, cuantos>& valores) {
+    if (linea.size() > masked_fields::kLongest<kPalabras>) return Numeros(linea, numeroLinea, tipo, valores);
+    CamposCortos campos(linea);
+    std::size_t n = 0;
+    unsigned primero, fin;
+    while (n < cuantos && campos.Next(primero, fin)) {
+        if (!campos.PlainDecimal(primero, fin, valores[n])) {
+            valores[n] = CampoLargo(std::string_view(campos.Data() + primero, fin - primero), numeroLinea, tipo,
+                                    cuantos);
+        }
+        ++n;
+    }
+    return n;
+}
+
+// How a line's numbers are read: Numeros for any text, NumerosLeibles for a line of LineInput's.
+enum class Lectura { kCualquiera, kLeible };
+
+template <Lectura lectura, std::size_t cuantos>
+std::size_t NumerosDe(std::string_view linea, std::int64_t numeroLinea, const char* tipo,
+                      std::array<double, cuantos>& valores) {
+    if constexpr (lectura == Lectura::kLeible) return NumerosLeibles(linea, numeroLinea, tipo, valores);
+    return Numeros(linea, numeroLinea, tipo, valores);
+}
+
 std::int32_t Numero(double valor, std::int64_t numeroLinea) {
     try {
         return Num::CLng(valor);
@@ -77,6 +121,7 @@ constexpr std::uintmax_t kBytesPorLinea = 32;
 
 template <class Elemento, class DeLinea>
 void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, DeLinea deLinea) {
+    static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart<kPalabras>);
     LineInput input(entrada);
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(entrada, error);
@@ -92,11 +137,10 @@ void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, D
     }
 }
 
-}  // namespace
-
-bool PlantaEstandarDeLinea(std::string_view linea, std::int64_t numeroLinea, TPlanta& Planta) {
+template <Lectura lectura>
+bool PlantaDeLinea(std::string_view linea, std::int64_t numeroLinea, TPlanta& Planta) {
     std::array<double, 8> v{};
-    const std::size_t n = Numeros(linea, numeroLinea, "planta", v);
+    const std::size_t n = NumerosDe<lectura>(linea, numeroLinea, "planta", v);
     if (n == 0) return false;
     Planta.N = Numero(v[0], numeroLinea);
     double* const campos[] = {&Planta.PK, &Planta.X, &Planta.Y, &Planta.Acimut, &Planta.Radio, &Planta.Parametro,
@@ -106,9 +150,10 @@ bool PlantaEstandarDeLinea(std::string_view linea, std::int64_t numeroLinea, TPl
     return true;
 }
 
-bool AlzadoEstandarDeLinea(std::string_view linea, std::int64_t numeroLinea, TAlzado& Alzado) {
+template <Lectura lectura>
+bool AlzadoDeLinea(std::string_view linea, std::int64_t numeroLinea, TAlzado& Alzado) {
     std::array<double, 6> v{};
-    const std::size_t n = Numeros(linea, numeroLinea, "alzado", v);
+    const std::size_t n = NumerosDe<lectura>(linea, numeroLinea, "alzado", v);
     if (n == 0) return false;
     Alzado.N = Numero(v[0], numeroLinea);
     double* const campos[] = {&Alzado.PK, &Alzado.Z, &Alzado.Pendiente, &Alzado.Kv, &Alzado.Longitud};
@@ -116,12 +161,22 @@ bool AlzadoEstandarDeLinea(std::string_view linea, std::int64_t numeroLinea, TAl
     return true;
 }
 
+}  // namespace
+
+bool PlantaEstandarDeLinea(std::string_view linea, std::int64_t numeroLinea, TPlanta& Planta) {
+    return PlantaDeLinea<Lectura::kCualquiera>(linea, numeroLinea, Planta);
+}
+
+bool AlzadoEstandarDeLinea(std::string_view linea, std::int64_t numeroLinea, TAlzado& Alzado) {
+    return AlzadoDeLinea<Lectura::kCualquiera>(linea, numeroLinea, Alzado);
+}
+
 void LeerPlantaEstandar(const std::string& entrada, std::vector<TPlanta>& Planta) {
-    LeerFichero(entrada, Planta, PlantaEstandarDeLinea);
+    LeerFichero(entrada, Planta, PlantaDeLinea<Lectura::kLeible>);
 }
 
 void LeerAlzadoEstandar(const std::string& entrada, std::vector<TAlzado>& Alzado) {
-    LeerFichero(entrada, Alzado, AlzadoEstandarDeLinea);
+    LeerFichero(entrada, Alzado, AlzadoDeLinea<Lectura::kLeible>);
 }
 
 bool Estandar_Planta(Context& ctx, const Ficheros& ficheros) {

@@ -7,12 +7,12 @@
 #include "common/buffered_output.h"
 #include "common/errors.h"
 #include "common/line_input.h"
+#include "common/masked_fields.h"
 #include "common/numbers.h"
 #include "common/plain_decimal.h"
 #include "office_to_field/ab_records.h"
 #include "office_to_field/point_fields.h"
 #include "office_to_field/point_line.h"
-#include "office_to_field/short_line.h"
 
 namespace office_to_field {
 
@@ -83,7 +83,11 @@ private:
     std::int64_t lineNumber_;
 };
 
-// The same for a line of up to short_line::kLongest bytes, its fields found all at once.
+// A point list's fields: blanks, commas and TABs between them; one mask word a line.
+constexpr unsigned kMaskWords = 1;
+using ShortFields = masked_fields::Fields<kMaskWords, masked_fields::Separators::kBlankCommaTab>;
+
+// The same for a line of up to masked_fields::kLongest<kMaskWords> bytes, its fields found all at once.
 class ShortLineFields {
 public:
     ShortLineFields(std::string_view line, std::int64_t lineNumber) : fields_(line), lineNumber_(lineNumber) {}
@@ -112,14 +116,14 @@ public:
     }
 
 private:
-    short_line::Fields fields_;
+    ShortFields fields_;
     std::int64_t lineNumber_;
 };
 
 // Hands the line's fields to `read`: through the masks when the line is short.
 template <class Read>
 bool WithFields(std::string_view line, std::int64_t lineNumber, Read read) {
-    if (line.size() <= short_line::kLongest) {
+    if (line.size() <= masked_fields::kLongest<kMaskWords>) {
         ShortLineFields fields(line, lineNumber);
         return read(fields);
     }
@@ -163,7 +167,7 @@ std::int32_t WholeNumber(std::string_view field, std::int64_t lineNumber) {
 template <class Put>
 std::int32_t Convert(const std::string& in, const std::string& out, bool dropFirstLine, Put put) {
     static_assert(LineInput::kReadAhead >= point_line::kReadPastEnd);
-    static_assert(LineInput::kReadAhead >= short_line::kReadFromStart);
+    static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart<kMaskWords>);
     LineInput input(in);
     BufferedOutput output(out);
     std::string_view line;

@@ -17,11 +17,7 @@ namespace office_to_field::point_line {
 
 inline constexpr std::size_t kReadPastEnd = 8;
 
-// The high bit of each byte of t that is zero, and of no other.
-inline std::uint64_t ZeroBytes(std::uint64_t t) {
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    return ~(((t & kLow7) + kLow7) | t | kLow7);
-}
+using EightDigits::ZeroBytes;
 
 // How many of the eight bytes, from the first on, are not separators (8 when none is).
 inline unsigned LeadingNonSeparators(std::uint64_t x) {
