@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -72,32 +73,44 @@ ByteMasks<kWords> ClassifyPortable(const char* p, std::size_t length) {
 }
 
 #if defined(__SSE2__)
-// The same, sixteen bytes at a time with the instructions every x86-64 has.
+// The flags of the sixteen bytes of block `kBlock` into the masks.
+template <Separators kSeparators, unsigned kWords, std::size_t kBlock>
+[[gnu::always_inline]] inline void ClassifyBlockSse2(const char* p, ByteMasks<kWords>& masks) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * kBlock));
+    __m128i separators = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8(','))),
+                                      _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+    if constexpr (kSeparators == Separators::kBlankCommaTabFormFeed) {
+        separators = _mm_or_si128(separators, _mm_cmpeq_epi8(v, _mm_set1_epi8('\f')));
+    }
+    // A digit less "0" is 0 to 9, unsigned; any other byte is above 9.
+    const __m128i values = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+    const __m128i digits = _mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values);
+    constexpr unsigned kShift = 16 * (kBlock % 4);
+    masks.separators[kBlock / 4] |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(separators)))
+                                    << kShift;
+    masks.notDigits[kBlock / 4] |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(digits)) ^ 0xFFFF)
+                                   << kShift;
+}
+
+template <Separators kSeparators, unsigned kWords, std::size_t... kBlocks>
+[[gnu::always_inline]] inline void ClassifyBlocksSse2(const char* p, ByteMasks<kWords>& masks,
+                                                      std::index_sequence<kBlocks...>) {
+    (ClassifyBlockSse2<kSeparators, kWords, kBlocks>(p, masks), ...);
+}
+
+// The same, sixteen bytes at a time with the instructions every x86-64 has. One
+// word: only the blocks the line reaches. Two: all eight, each into its own word
+// named at compile time, so that the masks stay in registers.
 template <Separators kSeparators, unsigned kWords>
 ByteMasks<kWords> ClassifySse2(const char* p, std::size_t length) {
-    const __m128i blank = _mm_set1_epi8(' ');
-    const __m128i comma = _mm_set1_epi8(',');
-    const __m128i tab = _mm_set1_epi8('\t');
-    const __m128i formFeed = _mm_set1_epi8('\f');
-    const __m128i zero = _mm_set1_epi8('0');
-    const __m128i nine = _mm_set1_epi8(9);
     ByteMasks<kWords> masks;
-    const auto bits = [](__m128i flags) {
-        return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(flags)));
-    };
-    for (std::size_t block = 0; block * 16 < length; ++block) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * block));
-        __m128i separators =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, blank), _mm_cmpeq_epi8(v, comma)), _mm_cmpeq_epi8(v, tab));
-        if constexpr (kSeparators == Separators::kBlankCommaTabFormFeed) {
-            separators = _mm_or_si128(separators, _mm_cmpeq_epi8(v, formFeed));
-        }
-        // A digit less "0" is 0 to 9, unsigned; any other byte is above 9.
-        const __m128i values = _mm_sub_epi8(v, zero);
-        const __m128i digits = _mm_cmpeq_epi8(_mm_min_epu8(values, nine), values);
-        const unsigned shift = 16 * static_cast<unsigned>(block % 4);
-        masks.separators[block / 4] |= bits(separators) << shift;
-        masks.notDigits[block / 4] |= (bits(digits) ^ 0xFFFF) << shift;
+    if constexpr (kWords == 1) {
+        if (length > 0) ClassifyBlockSse2<kSeparators, 1, 0>(p, masks);
+        if (length > 16) ClassifyBlockSse2<kSeparators, 1, 1>(p, masks);
+        if (length > 32) ClassifyBlockSse2<kSeparators, 1, 2>(p, masks);
+        if (length > 48) ClassifyBlockSse2<kSeparators, 1, 3>(p, masks);
+    } else {
+        ClassifyBlocksSse2<kSeparators, kWords>(p, masks, std::make_index_sequence<4 * kWords>());
     }
     return masks;
 }
@@ -202,13 +215,25 @@ public:
     }
 
 private:
-    // Takes the lowest bit set of the masks, one of which is not zero, as a byte number.
+    // Takes the lowest bit set of the masks, one of which is not zero, as a byte
+    // number. Without branches: whether a field lies in the first word or the
+    // second changes from line to line, and could not be foretold.
     static unsigned Take(std::uint64_t (&mask)[kWords]) {
-        unsigned w = 0;
-        if constexpr (kWords > 1) w = mask[0] == 0 ? 1 : 0;
-        const unsigned at = 64 * w + static_cast<unsigned>(std::countr_zero(mask[w]));
-        mask[w] &= mask[w] - 1;
-        return at;
+        if constexpr (kWords == 1) {
+            const auto at = static_cast<unsigned>(std::countr_zero(mask[0]));
+            mask[0] &= mask[0] - 1;
+            return at;
+        } else {
+            const std::uint64_t low = mask[0];
+            const std::uint64_t high = mask[1];
+            const auto inLow = static_cast<unsigned>(std::countr_zero(low));  // 64 when low is 0
+            const auto inHigh = static_cast<unsigned>(std::countr_zero(high));
+            // The lowest bit of the two words as one: the borrow of the low word's
+            // clearing reaches the high word only when the low word is zero.
+            mask[0] = low & (low - 1);
+            mask[1] = high & (high - (low == 0 ? 1 : 0));
+            return low != 0 ? inLow : 64 + inHigh;
+        }
     }
 
     // The not-digit bits of the 64 bytes from `from` on (those past the masks clear).
@@ -216,9 +241,12 @@ private:
         if constexpr (kWords == 1) {
             return notDigits_[0] >> from;
         } else {
-            // Two shifts for the high word's part: one of 64 would be undefined.
-            return from < 64 ? (notDigits_[0] >> from) | (notDigits_[1] << 1 << (63 - from))
-                             : notDigits_[1] >> (from - 64);
+            // Both words' parts computed, one taken without a branch; two shifts for
+            // the high word's part, as one of 64 would be undefined.
+            const unsigned shift = from & 63;
+            const std::uint64_t fromLow = (notDigits_[0] >> shift) | (notDigits_[1] << 1 << (63 - shift));
+            const std::uint64_t fromHigh = notDigits_[1] >> shift;
+            return from < 64 ? fromLow : fromHigh;
         }
     }
 
