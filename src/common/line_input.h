@@ -25,10 +25,11 @@ public:
 
     // Longest line read; a longer one is refused (ConversionError).
     static constexpr std::size_t kLongestLine = std::size_t{1} << 24;
-    // A line may be read kReadAhead bytes from its first one on, past its end: a
-    // reader may then test a whole line with fixed-size loads. Those bytes after the
-    // line's end hold no particular value.
-    static constexpr std::size_t kReadAhead = 144;
+    // A line may be read kReadAhead bytes from any of its bytes on (from its first,
+    // or from its end), past its end: a reader may then test a whole line, or any
+    // part of it, with fixed-size loads. Those bytes after the line's end hold no
+    // particular value.
+    static constexpr std::size_t kReadAhead = 96;
 
 private:
     bool Fill();

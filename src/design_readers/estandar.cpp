@@ -39,12 +39,10 @@ double Campo(std::string_view campo, std::int64_t numeroLinea, const char* tipo,
 // line is refused when one is not a number. A field that is all plain decimal
 // ("-12.5") is read where it stands, in the same pass that finds its end: such a
 // field always passes the check and the general Val gives it the same double.
+// From `p` on, `n` fields already read.
 template <std::size_t cuantos>
-std::size_t Numeros(std::string_view linea, std::int64_t numeroLinea, const char* tipo,
+std::size_t Numeros(const char* p, const char* const fin, std::size_t n, std::int64_t numeroLinea, const char* tipo,
                     std::array<double, cuantos>& valores) {
-    const char* p = linea.data();
-    const char* const fin = p + linea.size();
-    std::size_t n = 0;
     while (n < cuantos) {
         while (p != fin && Separador(*p)) ++p;
         if (p == fin) break;
@@ -62,6 +60,12 @@ std::size_t Numeros(std::string_view linea, std::int64_t numeroLinea, const char
     return n;
 }
 
+template <std::size_t cuantos>
+std::size_t Numeros(std::string_view linea, std::int64_t numeroLinea, const char* tipo,
+                    std::array<double, cuantos>& valores) {
+    return Numeros(linea.data(), linea.data() + linea.size(), 0, numeroLinea, tipo, valores);
+}
+
 // A field the masks do not read (more digits, an exponent, text): read as Numeros
 // reads it. Kept out of line: the rare road, and the common one must stay small.
 [[gnu::noinline]] double CampoLargo(std::string_view campo, std::int64_t numeroLinea, const char* tipo,
@@ -72,25 +76,37 @@ std::size_t Numeros(std::string_view linea, std::int64_t numeroLinea, const char
     return Campo(campo, numeroLinea, tipo, cuantos);
 }
 
-// Element lines of the files met fit in two mask words; a longer line takes Numeros.
-constexpr unsigned kPalabras = 2;
-using CamposCortos = masked_fields::Fields<kPalabras, masked_fields::Separators::kBlankCommaTabFormFeed>;
+// Element lines of the files met are up to this long; a longer line takes Numeros.
+constexpr std::size_t kLineaCorta = 127;
+using Ventana = masked_fields::Fields<masked_fields::Separators::kBlankCommaTabFormFeed>;
 
-// Numeros for a line of LineInput's, readable past its end: the fields of a line of
-// up to masked_fields::kLongest<kPalabras> bytes found all at once.
+// Numeros for a line of LineInput's, readable past its end: the fields of 64 bytes
+// of the line found all at once, then those of the 64 bytes from the first field
+// that went on past them, and so on. A field of 64 bytes or more takes Numeros.
 template <std::size_t cuantos>
 std::size_t NumerosLeibles(std::string_view linea, std::int64_t numeroLinea, const char* tipo,
                            std::array<double, cuantos>& valores) {
-    if (linea.size() > masked_fields::kLongest<kPalabras>) return Numeros(linea, numeroLinea, tipo, valores);
-    CamposCortos campos(linea);
+    if (linea.size() > kLineaCorta) return Numeros(linea, numeroLinea, tipo, valores);
+    const char* base = linea.data();
+    const char* const finLinea = base + linea.size();
     std::size_t n = 0;
-    unsigned primero, fin;
-    while (n < cuantos && campos.Next(primero, fin)) {
-        if (!campos.PlainDecimal(primero, fin, valores[n])) {
-            valores[n] = CampoLargo(std::string_view(campos.Data() + primero, fin - primero), numeroLinea, tipo,
-                                    cuantos);
+    while (n < cuantos) {
+        Ventana campos = Ventana::Window(base, static_cast<std::size_t>(finLinea - base));
+        unsigned primero, fin;
+        bool sigue = false;
+        while (n < cuantos && campos.Next(primero, fin)) {
+            if (fin == 64) {
+                if (primero == 0) return Numeros(base, finLinea, n, numeroLinea, tipo, valores);
+                base += primero;
+                sigue = true;
+                break;
+            }
+            if (!campos.PlainDecimal(primero, fin, valores[n])) {
+                valores[n] = CampoLargo(std::string_view(base + primero, fin - primero), numeroLinea, tipo, cuantos);
+            }
+            ++n;
         }
-        ++n;
+        if (!sigue) break;
     }
     return n;
 }
@@ -121,7 +137,7 @@ constexpr std::uintmax_t kBytesPorLinea = 32;
 
 template <class Elemento, class DeLinea>
 void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, DeLinea deLinea) {
-    static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart<kPalabras>);
+    static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart);
     LineInput input(entrada);
     std::error_code error;
     const std::uintmax_t bytes = std::filesystem::file_size(entrada, error);

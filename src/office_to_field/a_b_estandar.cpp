@@ -83,11 +83,10 @@ private:
     std::int64_t lineNumber_;
 };
 
-// A point list's fields: blanks, commas and TABs between them; one mask word a line.
-constexpr unsigned kMaskWords = 1;
-using ShortFields = masked_fields::Fields<kMaskWords, masked_fields::Separators::kBlankCommaTab>;
+// A point list's fields: blanks, commas and TABs between them.
+using ShortFields = masked_fields::Fields<masked_fields::Separators::kBlankCommaTab>;
 
-// The same for a line of up to masked_fields::kLongest<kMaskWords> bytes, its fields found all at once.
+// The same for a line of up to masked_fields::kLongest bytes, its fields found all at once.
 class ShortLineFields {
 public:
     ShortLineFields(std::string_view line, std::int64_t lineNumber) : fields_(line), lineNumber_(lineNumber) {}
@@ -123,7 +122,7 @@ private:
 // Hands the line's fields to `read`: through the masks when the line is short.
 template <class Read>
 bool WithFields(std::string_view line, std::int64_t lineNumber, Read read) {
-    if (line.size() <= masked_fields::kLongest<kMaskWords>) {
+    if (line.size() <= masked_fields::kLongest) {
         ShortLineFields fields(line, lineNumber);
         return read(fields);
     }
@@ -167,7 +166,7 @@ std::int32_t WholeNumber(std::string_view field, std::int64_t lineNumber) {
 template <class Put>
 std::int32_t Convert(const std::string& in, const std::string& out, bool dropFirstLine, Put put) {
     static_assert(LineInput::kReadAhead >= point_line::kReadPastEnd);
-    static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart<kMaskWords>);
+    static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart);
     LineInput input(in);
     BufferedOutput output(out);
     std::string_view line;

@@ -1,6 +1,6 @@
-// The fields of a short line found through masks of its bytes: the masks, the
-// field bounds, the plain decimals read from them and the padded name, each against
-// values worked out by hand, with one mask word and with two. Every line is followed
+// The fields of a short line, or of 64 bytes of a longer one, found through masks
+// of its bytes: the masks, the field bounds, the plain decimals read from them and
+// the padded name, each against values worked out by hand. Every line is followed
 // by bytes that would change the answer if they were taken for the line's.
 
 #include <gtest/gtest.h>
@@ -15,15 +15,15 @@
 
 namespace {
 
+using masked_fields::ByteMasks;
 using masked_fields::Separators;
-using ByteMasks = masked_fields::ByteMasks<1>;
-using Fields = masked_fields::Fields<1, Separators::kBlankCommaTab>;
-using TwoWordFields = masked_fields::Fields<2, Separators::kBlankCommaTabFormFeed>;
+using Fields = masked_fields::Fields<Separators::kBlankCommaTab>;
+using PagedFields = masked_fields::Fields<Separators::kBlankCommaTabFormFeed>;
 
 // The line, then digits and a point where a careless reader would look.
 std::string Readable(const std::string& line) {
     std::string text = line;
-    while (text.size() < line.size() + masked_fields::kReadFromStart<2>) text += "7.1";
+    while (text.size() < line.size() + masked_fields::kReadFromStart) text += "7.1";
     return text;
 }
 
@@ -35,13 +35,13 @@ TEST(ShortLineFields, MasksOfSeparatorsAndDigits) {
     text[63] = ' ';
     const std::uint64_t separators = (1ULL << 2) | (1ULL << 4) | (1ULL << 6) | (1ULL << 63);
     const std::uint64_t digits = (1ULL << 1) | (1ULL << 3) | (1ULL << 5) | (1ULL << 7) | (1ULL << 9);
-    const ByteMasks portable = masked_fields::ClassifyPortable<Separators::kBlankCommaTab, 1>(text.data(), 64);
-    EXPECT_EQ(portable.separators[0], separators);
-    EXPECT_EQ(portable.notDigits[0], ~digits);
+    const ByteMasks portable = masked_fields::ClassifyPortable<Separators::kBlankCommaTab>(text.data(), 64);
+    EXPECT_EQ(portable.separators, separators);
+    EXPECT_EQ(portable.notDigits, ~digits);
 #if defined(__SSE2__)
-    const ByteMasks sse2 = masked_fields::ClassifySse2<Separators::kBlankCommaTab, 1>(text.data(), 64);
-    EXPECT_EQ(sse2.separators[0], separators);
-    EXPECT_EQ(sse2.notDigits[0], ~digits);
+    const ByteMasks sse2 = masked_fields::ClassifySse2<Separators::kBlankCommaTab>(text.data(), 64);
+    EXPECT_EQ(sse2.separators, separators);
+    EXPECT_EQ(sse2.notDigits, ~digits);
 #endif
 }
 
@@ -133,32 +133,26 @@ TEST(ShortLineFields, PaddedNames) {
     }
 }
 
-// Two mask words, form feeds among the separators: the bounds of fields that cross
-// from the first word into the second, end or start on either side of byte 64, or
-// end at byte 127, the last of the longest line.
-TEST(ShortLineFields, TwoWordsAndFormFeeds) {
-    // Byte 0: "1"; 70 and 127: form feeds; 64: "7"; 100: "x"; the rest blanks.
-    std::string text(128, ' ');
+// Form feeds as separators where asked, and the fields of 64 bytes of a longer
+// line: a field that may go on past them ends at 64, as does one that ends on the
+// 63rd byte (the 64th is not looked at).
+TEST(ShortLineFields, FormFeedsAndWindowsOfLongerLines) {
+    // Bytes 0 and 5: "1"; 2 and 63: form feeds; the rest blanks.
+    std::string text(64, ' ');
     text[0] = '1';
-    text[64] = '7';
-    text[70] = '\f';
-    text[100] = 'x';
-    text[127] = '\f';
-    const std::uint64_t separators[2] = {~1ULL, ~((1ULL << 0) | (1ULL << 36))};
-    const std::uint64_t notDigits[2] = {~1ULL, ~1ULL};
-    const auto portable = masked_fields::ClassifyPortable<Separators::kBlankCommaTabFormFeed, 2>(text.data(), 128);
-    const auto withoutFormFeed = masked_fields::ClassifyPortable<Separators::kBlankCommaTab, 2>(text.data(), 128);
-    for (int w = 0; w < 2; ++w) {
-        EXPECT_EQ(portable.separators[w], separators[w]) << w;
-        EXPECT_EQ(portable.notDigits[w], notDigits[w]) << w;
-    }
-    EXPECT_EQ(withoutFormFeed.separators[1], separators[1] & ~((1ULL << 6) | (1ULL << 63)));
+    text[5] = '1';
+    text[2] = '\f';
+    text[63] = '\f';
+    const std::uint64_t digits = (1ULL << 0) | (1ULL << 5);
+    const ByteMasks paged = masked_fields::ClassifyPortable<Separators::kBlankCommaTabFormFeed>(text.data(), 64);
+    const ByteMasks plain = masked_fields::ClassifyPortable<Separators::kBlankCommaTab>(text.data(), 64);
+    EXPECT_EQ(paged.separators, ~digits);
+    EXPECT_EQ(paged.notDigits, ~digits);
+    EXPECT_EQ(plain.separators, ~digits & ~((1ULL << 2) | (1ULL << 63)));
 #if defined(__SSE2__)
-    const auto sse2 = masked_fields::ClassifySse2<Separators::kBlankCommaTabFormFeed, 2>(text.data(), 128);
-    for (int w = 0; w < 2; ++w) {
-        EXPECT_EQ(sse2.separators[w], separators[w]) << w;
-        EXPECT_EQ(sse2.notDigits[w], notDigits[w]) << w;
-    }
+    const ByteMasks sse2 = masked_fields::ClassifySse2<Separators::kBlankCommaTabFormFeed>(text.data(), 64);
+    EXPECT_EQ(sse2.separators, ~digits);
+    EXPECT_EQ(sse2.notDigits, ~digits);
 #endif
 
     using Bounds = std::vector<std::pair<unsigned, unsigned>>;
@@ -166,47 +160,20 @@ TEST(ShortLineFields, TwoWordsAndFormFeeds) {
         std::string line;
         Bounds fields;
     } cases[] = {
-        {"X" + std::string(61, ' ') + "12345\fZ", {{0, 1}, {62, 67}, {68, 69}}},          // across byte 64
-        {std::string(60, '\t') + "ABCD,E", {{60, 64}, {65, 66}}},                          // ends at 64
-        {"A" + std::string(63, '\f') + "B", {{0, 1}, {64, 65}}},                           // starts at 64
-        {"Q" + std::string(125, ' ') + "R", {{0, 1}, {126, 127}}},                          // 127 bytes
-        {std::string(127, '7'), {{0, 127}}},
-        {std::string(127, '\f'), {}},
+        {"X" + std::string(61, ' ') + "12345\fZ", {{0, 1}, {62, 64}}},         // goes on past byte 63
+        {std::string(60, '\t') + "ABC,E", {{60, 64}}},                         // ends on byte 62
+        {"A" + std::string(62, '\f') + "B\f" + std::string(10, 'C'), {{0, 1}, {63, 64}}},
+        {std::string(70, '7'), {{0, 64}}},                                    // fills the window
+        {std::string(62, '\f') + "R", {{62, 63}}},                            // 63 bytes: a short line
+        {"1" + std::string(62, ' ') + "\f" + std::string(10, ' '), {{0, 1}, {63, 64}}},  // byte 63 looked at again
     };
     for (const auto& c : cases) {
-        const std::string line = Readable(c.line);
-        TwoWordFields fields(std::string_view(line.data(), c.line.size()));
+        const std::string text = Readable(c.line);
+        PagedFields fields = PagedFields::Window(text.data(), c.line.size());
         Bounds got;
         unsigned first = 0, end = 0;
         while (fields.Next(first, end)) got.emplace_back(first, end);
         EXPECT_EQ(got, c.fields) << c.line.size();
-    }
-
-    // Plain decimals where the point or the digits sit on either side of byte 64.
-    const struct {
-        std::string line;
-        bool read;
-        double value;
-    } decimals[] = {
-        {std::string(60, ' ') + "1234.567", true, 1234.567},          // point at 64
-        {std::string(56, ' ') + "-12345678.1234567", true, -12345678.1234567},  // 56 to 72
-        {std::string(63, ' ') + "9.5", true, 9.5},                    // from byte 63
-        {std::string(64, ' ') + "0.25", true, 0.25},                  // from byte 64
-        {std::string(120, ' ') + "-12.345", true, -12.345},           // to byte 127
-        {std::string(126, ' ') + "8", true, 8.0},
-        {std::string(126, ' ') + "-", false, 0},
-        {std::string(60, ' ') + "12345678.12345678", false, 0},      // seventeen bytes
-        {std::string(60, ' ') + "1234x567", false, 0},
-        {std::string(60, ' ') + "1234.5.7", false, 0},
-    };
-    for (const auto& c : decimals) {
-        const std::string line = Readable(c.line);
-        TwoWordFields fields(std::string_view(line.data(), c.line.size()));
-        unsigned first = 0, end = 0;
-        ASSERT_TRUE(fields.Next(first, end));
-        double value = -99;
-        ASSERT_EQ(fields.PlainDecimal(first, end, value), c.read) << c.line;
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(c.read ? c.value : -99.0)) << c.line;
     }
 }
 
