@@ -48,6 +48,18 @@ double PKStringToDouble(std::string& Texto) {
     }
 }
 
+bool IsChainage(std::string_view Texto) {
+    const std::string_view t = Utf8::TrimBlanks(Texto);
+    if (Num::IsNumber(t)) return true;
+    const std::size_t s0 = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    const std::size_t at = t.find_first_of("+-", s0);
+    if (at == std::string_view::npos) return false;
+    const std::string_view km = t.substr(s0, at - s0);
+    const std::string_view m = Utf8::TrimBlanks(t.substr(at + 1));
+    // The kilometres hold no sign: the separator is the first one after the leading sign.
+    return Num::IsNumber(km) && !m.empty() && m[0] != '+' && m[0] != '-' && Num::IsNumber(m);
+}
+
 }  // namespace Strings
 
 namespace ab_form_services {

@@ -2,6 +2,7 @@
 // Chainages written as kilometres, a sign and metres («1+234.5») turned into metres.
 
 #include <string>
+#include <string_view>
 
 namespace Strings {
 
@@ -12,6 +13,12 @@ namespace Strings {
 // leading number of the whole text, its sign included. «-0+200» -> -200,
 // «1-200» -> 800. A value out of a Double's range gives 0.
 double PKStringToDouble(std::string& Texto);
+
+// True when the text, blanks around it aside, is a chainage as PKStringToDouble reads
+// it: a number (Num::IsNumber), or an optional sign, kilometres, "+" or "-" and
+// metres, the kilometres and the metres each a number without a sign of its own.
+// «1+234.5», «-0+200», «1.2E3» are chainages; «1+», «+5-2-1», «1E+2+5» are not.
+bool IsChainage(std::string_view Texto);
 
 }  // namespace Strings
 

@@ -32,11 +32,67 @@ public:
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
     void Next() { ++pos_; }
+    std::size_t Position() const { return pos_; }
+    void Back(std::size_t pos) { pos_ = pos; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
+
+// The number at the start of a text as Val's grammar reads it: an optional sign,
+// digits with at most one "." among them (at least one digit), then an optional
+// exponent: E or D in either case, an optional sign and at least one digit. An
+// exponent letter without digits after it is not part of the number; it would add
+// nothing to the value.
+struct Leading {
+    bool negative = false;
+    bool number = false;        // at least one digit
+    std::int64_t exponent = 0;  // saturated past a million
+};
+
+// Reads the leading number from `in`, handing each mantissa digit to
+// digit(c, afterPoint); `in` is left after the last character of the number.
+template <class Digit>
+Leading ReadLeading(Reader& in, Digit digit) {
+    Leading n;
+    if (in.Peek() == '+' || in.Peek() == '-') {
+        n.negative = in.Peek() == '-';
+        in.Next();
+    }
+    for (bool afterPoint = false;; in.Next()) {
+        const char c = in.Peek();
+        if (IsDigit(c)) {
+            n.number = true;
+            digit(c, afterPoint);
+        } else if (c == '.' && !afterPoint) {
+            afterPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!n.number) return n;
+    const std::size_t beforeExponent = in.Position();
+    const char e = in.Peek();
+    if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return n;
+    in.Next();
+    bool expNegative = false;
+    if (in.Peek() == '+' || in.Peek() == '-') {
+        expNegative = in.Peek() == '-';
+        in.Next();
+    }
+    if (!IsDigit(in.Peek())) {
+        in.Back(beforeExponent);
+        return n;
+    }
+    while (IsDigit(in.Peek())) {
+        // Saturate: anything past a million is out of every double's range anyway.
+        if (n.exponent < 1000000) n.exponent = n.exponent * 10 + (in.Peek() - '0');
+        in.Next();
+    }
+    if (expNegative) n.exponent = -n.exponent;
+    return n;
+}
 
 // A plain decimal text, blanks around it aside ("479012.5003", "-12", "3."), is the
 // common case in files: it is read at once, without building the digit string.
@@ -68,51 +124,17 @@ double Val(std::string_view text) {
     double plain = 0;
     if (PlainDecimal(text, plain)) return plain;
     Reader in(text);
-    bool negative = false;
-    if (in.Peek() == '+' || in.Peek() == '-') {
-        negative = in.Peek() == '-';
-        in.Next();
-    }
-    // Mantissa digits without the point; exponent10 counts the digits after it.
+    // Mantissa digits without the point; pointShift counts the digits after it.
     std::string digits;
     std::int64_t pointShift = 0;
-    bool sawDigit = false;
-    while (IsDigit(in.Peek())) {
-        sawDigit = true;
-        if (!(digits.empty() && in.Peek() == '0')) digits.push_back(in.Peek());
-        in.Next();
-    }
-    if (in.Peek() == '.') {
-        in.Next();
-        while (IsDigit(in.Peek())) {
-            sawDigit = true;
-            if (digits.empty() && in.Peek() == '0') {
-                --pointShift;  // leading zero after the point: only shifts the scale
-            } else {
-                digits.push_back(in.Peek());
-                --pointShift;
-            }
-            in.Next();
-        }
-    }
-    if (!sawDigit) return 0.0;
-
-    std::int64_t exponent = 0;
-    char e = in.Peek();
-    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
-        in.Next();
-        bool expNegative = false;
-        if (in.Peek() == '+' || in.Peek() == '-') {
-            expNegative = in.Peek() == '-';
-            in.Next();
-        }
-        while (IsDigit(in.Peek())) {
-            // Saturate: anything past a million is out of every double's range anyway.
-            if (exponent < 1000000) exponent = exponent * 10 + (in.Peek() - '0');
-            in.Next();
-        }
-        if (expNegative) exponent = -exponent;
-    }
+    const Leading number = ReadLeading(in, [&](char c, bool afterPoint) {
+        if (afterPoint) --pointShift;
+        // A leading zero only shifts the scale.
+        if (!(digits.empty() && c == '0')) digits.push_back(c);
+    });
+    if (!number.number) return 0.0;
+    const bool negative = number.negative;
+    const std::int64_t exponent = number.exponent;
 
     // Trailing zeros of the mantissa only scale it.
     while (!digits.empty() && digits.back() == '0') {
@@ -143,6 +165,12 @@ double Val(std::string_view text) {
     }
     if (ec != std::errc() || !std::isfinite(value)) throw std::overflow_error("Desbordamiento");
     return negative ? -value : value;
+}
+
+bool IsNumber(std::string_view text) {
+    Reader in(text);
+    const Leading number = ReadLeading(in, [](char, bool) {});
+    return number.number && in.Peek() == '\0';
 }
 
 namespace {

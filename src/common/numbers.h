@@ -17,6 +17,12 @@ namespace Num {
 // too large throws std::overflow_error, as the old runtime raised its overflow error.
 double Val(std::string_view text);
 
+// True when Val reads the whole text as one number: an optional sign, digits with at
+// most one "." (at least one digit), an optional exponent (E or D, either case, an
+// optional sign, digits), with what Val skips anywhere. "5E1", "2.E3", "-6.0E3" are
+// numbers; "5-2", "1.2.3", "--5", "5+", "5E" and "" are not.
+bool IsNumber(std::string_view text);
+
 // The Str form: shortest general form with up to 15 significant digits, "." as the
 // separator, a leading blank for values that are not negative, no zero before the
 // point below 1 (" .5", "-.25"), exponent form for very large or small values:

@@ -22,7 +22,9 @@ double Pk(const TFields& campos, std::size_t k) {
 }
 
 // Walks the data lines of a Cartomap file: those from the first line whose `clave`
-// leading fields are numbers on, each with its fields (at most `maximo`).
+// leading fields are numbers (the first a chainage) on, each with its fields (at
+// most `maximo`). Later lines are data however their numbers are written; only one
+// whose first field is no chainage (a title, a repeated header) is passed over.
 template <class Fila>
 void DatosCartomap(const std::string& entrada, std::int32_t clave, std::int32_t maximo, Fila fila) {
     LineInput input(entrada);
@@ -35,10 +37,10 @@ void DatosCartomap(const std::string& entrada, std::int32_t clave, std::int32_t 
         if (LineaVacia(linea)) continue;
         const std::int32_t n = Partir(linea, campos, maximo);
         if (!encontrado) {
-            if (n < clave || !CamposNumericos(campos, n, 1, clave)) continue;
+            if (n < clave || !FilaConPK(campos, n, clave)) continue;
             encontrado = true;
-        } else if (!CamposNumericos(campos, n, 1, clave)) {
-            continue;  // a title or a repeated header
+        } else if (n < 1 || !Strings::IsChainage(campos[1].Texto)) {
+            continue;
         }
         fila(campos, n, numero);
     }

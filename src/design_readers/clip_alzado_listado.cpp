@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "common/chainage.h"
 #include "common/line_input.h"
-#include "common/numeric_checks.h"
+#include "common/numbers.h"
 #include "design_readers/clip_alzado.h"
 #include "design_readers/listing_lines.h"
 #include "field_writers/rechazo.h"
@@ -80,8 +81,9 @@ struct Punto {
 std::optional<Punto> PuntoDe(std::string_view linea, std::int64_t numero, std::size_t desde, std::size_t kv) {
     const auto t = Tokens(linea);
     if (t.size() < desde + 2) return std::nullopt;
-    for (std::size_t k = desde; k <= desde + 2; ++k)
-        if (!Strings::IsNumericString(t[k - 1])) return std::nullopt;
+    if (!Strings::IsChainage(t[desde - 1]) || !Num::IsNumber(t[desde]) || !Num::IsNumber(t[desde + 1])) {
+        return std::nullopt;
+    }
     Punto p;
     p.PK = design_readers::NumeroPK(t[desde - 1], numero);
     p.Z = design_readers::Numero(t[desde], numero);

@@ -34,7 +34,7 @@ void LeerPlantaRTF(std::string_view texto, std::vector<TPlanta>& Planta) {
         if (n <= 6) continue;
         for (std::int32_t k = 1; k <= n; ++k) c[k].Texto = Strings::RemoveCommas(c[k].Texto);
         // Titles and the heading row ("Estación") are not rows of the alignment.
-        if (!design_readers::CamposNumericos(c, n, 1, 5)) continue;
+        if (!design_readers::FilaConPK(c, n, 5)) continue;
         const auto valor = [&](std::int32_t k) { return design_readers::Numero(c[k].Texto, numero); };
         Fila f;
         f.PK = design_readers::NumeroPK(c[1].Texto, numero);

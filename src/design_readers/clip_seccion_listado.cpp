@@ -10,7 +10,7 @@
 #include "common/chainage.h"
 #include "common/errors.h"
 #include "common/line_input.h"
-#include "common/numeric_checks.h"
+#include "common/numbers.h"
 #include "design_readers/clip_secciones.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/text_rows.h"
@@ -128,7 +128,7 @@ private:
         const TField& a = campos_[k];
         const TField& b = campos_[k + 1];
         return a.Fin >= regla_[rango.primero].Inicio && b.Inicio <= regla_[rango.ultimo].Fin &&
-               Strings::IsNumericString(a.Texto) && Strings::IsNumericString(b.Texto);
+               Num::IsNumber(a.Texto) && Num::IsNumber(b.Texto);
     }
 
     void LineaDePuntos() {

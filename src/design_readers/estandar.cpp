@@ -11,7 +11,6 @@
 #include "common/line_input.h"
 #include "common/masked_fields.h"
 #include "common/numbers.h"
-#include "common/numeric_checks.h"
 #include "common/plain_decimal.h"
 #include "field_writers/rechazo.h"
 
@@ -24,7 +23,7 @@ std::string Linea(std::int64_t numero) { return "Línea " + std::to_string(numer
 
 // A field that is not a plain decimal: checked, then read by the general Val.
 double Campo(std::string_view campo, std::int64_t numeroLinea, const char* tipo, std::size_t cuantos) {
-    if (!Strings::IsNumericString(campo)) {
+    if (!Num::IsNumber(campo)) {
         throw Rechazo(Linea(numeroLinea) + ": no es un elemento de " + tipo + "; sus " + std::to_string(cuantos) +
                       " primeros campos deben ser números.");
     }

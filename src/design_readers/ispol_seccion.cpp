@@ -5,7 +5,7 @@
 #include "common/cp1252.h"
 #include "common/field.h"
 #include "common/line_input.h"
-#include "common/numeric_checks.h"
+#include "common/numbers.h"
 #include "common/splitters.h"
 #include "design_readers/istram.h"
 #include "design_readers/listing_lines.h"
@@ -38,7 +38,7 @@ void Palabras(std::string_view linea, TFields& palabras) {
 }
 
 bool Par(const TField& a, const TField& b) {
-    return Strings::IsNumericString(a.Texto) && Strings::IsNumericString(b.Texto);
+    return Num::IsNumber(a.Texto) && Num::IsNumber(b.Texto);
 }
 
 // The pair (a, b) stands under heading word k (1 to 4).

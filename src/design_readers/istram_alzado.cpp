@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/line_input.h"
-#include "common/numeric_checks.h"
+#include "common/numbers.h"
 #include "design_readers/istram.h"
 #include "design_readers/listing_lines.h"
 #include "field_writers/rechazo.h"
@@ -29,7 +29,7 @@ struct FilaAlzado {
 
 bool Numericos(const std::vector<std::string_view>& tokens, std::initializer_list<std::size_t> cuales) {
     for (std::size_t k : cuales) {
-        if (!Strings::IsNumericString(tokens[k - 1])) return false;
+        if (!Num::IsNumber(tokens[k - 1])) return false;
     }
     return true;
 }

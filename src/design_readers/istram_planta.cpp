@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "common/line_input.h"
-#include "common/numeric_checks.h"
+#include "common/numbers.h"
 #include "design_readers/istram.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/listing_rows.h"
@@ -27,11 +27,11 @@ public:
     void Fila(std::string_view linea, std::int64_t numero) {
         const std::string_view longitud = Columnas(linea, 13, 9);
         if (LineaVacia(longitud)) {
-            if (!Strings::IsNumericString(Columnas(linea, 22, 13))) return;  // not a row
+            if (!Num::IsNumber(Columnas(linea, 22, 13))) return;  // not a row
             Final(linea, numero);
             return;
         }
-        if (!Strings::IsNumericString(longitud)) return;  // a title or a note, not a row
+        if (!Num::IsNumber(longitud)) return;  // a title or a note, not a row
         ++r_;
         FilaPlanta2 = {static_cast<std::int32_t>(numero),
                        Numero(longitud, numero),

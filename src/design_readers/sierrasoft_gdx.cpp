@@ -5,6 +5,7 @@
 
 #include "common/cp1252.h"
 #include "common/errors.h"
+#include "common/numbers.h"
 #include "common/splitters.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/text_rows.h"
@@ -152,13 +153,15 @@ void LectorSierraSoft::LeeCuerpo(LecturaEje que, EjeSierraSoft& eje) {
         if (clave == "END AXIS") break;
         if (BloqueDeClave(clave, bloque)) continue;
         const bool peraltes = que == LecturaEje::Peraltes;
+        // A row's numbers are read however they are written; only a line that does not
+        // start with one (a column header) is no row.
+        if (!Num::IsNumber(campos_[1].Texto)) continue;
         if (bloque == Bloque::Horizontal && que == LecturaEje::Alineaciones && n >= 7) {
-            FilaPlanta(n, eje);
+            FilaPlanta(eje);
         } else if (bloque == Bloque::Vertical && !peraltes && n >= 4) {
-            FilaAlzado(n, eje);
+            FilaAlzado(eje);
         } else if ((bloque == Bloque::Izquierda || bloque == Bloque::Derecha) && peraltes && n >= 2) {
             RecortarCampos(campos_, 2);
-            if (!CamposNumericos(campos_, n, 1, 2)) continue;
             const double pk = Numero(campos_[1].Texto, numero_) + eje.inicio;
             const double valor = Numero(campos_[2].Texto, numero_);
             // Left and right rows pair by position, whichever block comes first; a
@@ -182,9 +185,8 @@ void LectorSierraSoft::LeeCuerpo(LecturaEje que, EjeSierraSoft& eje) {
     }
 }
 
-void LectorSierraSoft::FilaPlanta(std::int32_t n, EjeSierraSoft& eje) {
+void LectorSierraSoft::FilaPlanta(EjeSierraSoft& eje) {
     RecortarCampos(campos_, 7);
-    if (!CamposNumericos(campos_, n, 1, 7)) return;
     auto& planta = eje.planta;
     TPlanta e;
     e.N = Siguiente32(planta.size(), numero_);
@@ -208,9 +210,8 @@ void LectorSierraSoft::FilaPlanta(std::int32_t n, EjeSierraSoft& eje) {
     planta.push_back(e);
 }
 
-void LectorSierraSoft::FilaAlzado(std::int32_t n, EjeSierraSoft& eje) {
+void LectorSierraSoft::FilaAlzado(EjeSierraSoft& eje) {
     RecortarCampos(campos_, 4);
-    if (!CamposNumericos(campos_, n, 1, 4)) return;
     auto& alzado = eje.alzado;
     TAlzado e;
     e.N = Siguiente32(alzado.size(), numero_);

@@ -66,8 +66,8 @@ public:
 private:
     // The next line that is not empty; false at the end of the file.
     bool Siguiente(std::string_view& linea);
-    void FilaPlanta(std::int32_t n, EjeSierraSoft& eje);
-    void FilaAlzado(std::int32_t n, EjeSierraSoft& eje);
+    void FilaPlanta(EjeSierraSoft& eje);
+    void FilaAlzado(EjeSierraSoft& eje);
 
     LineInput input_;
     std::int64_t numero_ = 0;  // the line being read

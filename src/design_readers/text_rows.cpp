@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "common/numeric_checks.h"
+#include "common/chainage.h"
+#include "common/numbers.h"
 #include "common/splitters.h"
 
 namespace design_readers {
@@ -17,9 +18,13 @@ std::int32_t Partir(std::string_view linea, TFields& Campos, std::int32_t maximo
 
 bool CamposNumericos(const TFields& Campos, std::int32_t n, std::int32_t desde, std::int32_t hasta) {
     for (std::int32_t k = desde; k <= std::min(hasta, n); ++k) {
-        if (!Strings::IsNumericString(Campos[static_cast<std::size_t>(k)].Texto)) return false;
+        if (!Num::IsNumber(Campos[static_cast<std::size_t>(k)].Texto)) return false;
     }
     return true;
+}
+
+bool FilaConPK(const TFields& Campos, std::int32_t n, std::int32_t hasta) {
+    return n >= 1 && Strings::IsChainage(Campos[1].Texto) && CamposNumericos(Campos, n, 2, hasta);
 }
 
 }  // namespace design_readers

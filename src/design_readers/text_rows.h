@@ -19,8 +19,13 @@ std::string Linea(std::int64_t numero);
 // many fields it holds, never more than `maximo`: later fields are left unread.
 std::int32_t Partir(std::string_view linea, TFields& Campos, std::int32_t maximo);
 
-// Fields desde .. hasta are all numbers (digits, signs, "," and "."), as far as the
-// line has them. A title or a repeated column header fails this test.
+// Fields desde .. hasta are all numbers, each read whole by Val (Num::IsNumber), as
+// far as the line has them. A title or a repeated column header fails this test.
 bool CamposNumericos(const TFields& Campos, std::int32_t n, std::int32_t desde, std::int32_t hasta);
+
+// The row of a listing whose first column is its chainage: field 1 a chainage
+// (Strings::IsChainage, km+m allowed) and fields 2 .. hasta numbers, as far as the
+// line has them.
+bool FilaConPK(const TFields& Campos, std::int32_t n, std::int32_t hasta);
 
 }  // namespace design_readers

@@ -52,7 +52,9 @@ void LeerPlantaTrazado(const std::string& entrada, std::vector<TPlanta>& Planta)
     TFields c;
     std::int64_t numero = 0;
     while (const auto n = Siguiente(input, numero, c)) {
-        if (*n != 8 || !CamposNumericos(c, *n, 3, 8)) continue;  // not an element row: a title, a header
+        if (*n != 8) continue;
+        for (std::size_t k = 3; k <= 8; ++k) Strings::CommaToPoint(c[k].Texto);
+        if (!CamposNumericos(c, 8, 3, 8)) continue;  // not an element row: a title, a header
         TPlanta e;
         e.N = static_cast<std::int32_t>(filas.size());
         e.PK = Valor(c, 8, 3, numero);

@@ -10,7 +10,6 @@
 #include "common/field.h"
 #include "common/line_input.h"
 #include "common/numbers.h"
-#include "common/numeric_checks.h"
 #include "common/splitters.h"
 
 namespace {
@@ -71,8 +70,8 @@ std::vector<double> ConvertTextPerfiles(const ProfileRequest& request, const Sta
             double pk = 0;
             if (n < 1 || !Kind(campos[1].Texto, indicador, pk)) continue;
             // A line needs its three coordinates.
-            if (n < 4 || !Strings::IsNumericString(campos[2].Texto) || !Strings::IsNumericString(campos[3].Texto) ||
-                !Strings::IsNumericString(campos[4].Texto)) {
+            if (n < 4 || !Num::IsNumber(campos[2].Texto) || !Num::IsNumber(campos[3].Texto) ||
+                !Num::IsNumber(campos[4].Texto)) {
                 continue;
             }
             lines.push_back({Num::Val(campos[2].Texto), Num::Val(campos[3].Texto), Num::Val(campos[4].Texto),
