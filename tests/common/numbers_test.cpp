@@ -123,6 +123,16 @@ TEST(NumVal, ValueBeyondDoubleRangeOverflows) {
     EXPECT_THROW(Num::Val(std::string(320, '9')), std::overflow_error);
 }
 
+TEST(NumIsNumber, ValReadsTheWholeText) {
+    for (const char* yes : {"5E1", "1.0D3", "2.E3", ".1E3", "5e1", "5E+1", "-6.0E3", "1E-05", "+7", " 12 ", "5.",
+                            "1 2", "1E 2", "0"}) {
+        EXPECT_TRUE(Num::IsNumber(yes)) << yes;
+    }
+    for (const char* no : {"5-2", "1.2.3", "--5", "5+", "5E", "5E+", "1,5", "", ".", "+", "E5", "5E1.5", "12\f"}) {
+        EXPECT_FALSE(Num::IsNumber(no)) << no;
+    }
+}
+
 struct StrCase {
     double value;
     const char* expected;

@@ -35,6 +35,15 @@ TEST(PKStringToDouble, ChainageForms) {
     }
 }
 
+TEST(IsChainage, NumbersOrKilometresAndMetres) {
+    for (const char* yes : {"0+234.5", "-0+200", "+0+500", "1-200", " 1+5 ", "1.2E3", "-6.0E3", "123.45"}) {
+        EXPECT_TRUE(Strings::IsChainage(yes)) << yes;
+    }
+    for (const char* no : {"1+", "+5-2-1", "1E+2+5", "1+-5", "+-1", "PK", "0+1a", ""}) {
+        EXPECT_FALSE(Strings::IsChainage(no)) << no;
+    }
+}
+
 TEST(ValorEnteroDoble, KilometresAndMetres) {
     const struct {
         const char* text;

@@ -62,6 +62,17 @@ TEST(CartomapAlzado, HeadersBeforeAndBetweenDataTrailingBlanksAndTheEndGrade) {
                                                               {3, 200, 101.5, -0.01, 0, 0.01}});
 }
 
+// A first data line with an exponent qualifies; after it every line of five fields
+// is an element, however its numbers are written.
+TEST(CartomapAlzado, NumbersWithAnExponentOnTheFirstAndLaterLines) {
+    TempDir dir;
+    WriteBytes(dir.File("a.txt"), "0\t0\t1E2\t0\t1\r\n100\t0\t101\t0\t1\r\n200\t0\t1.02E2\t0\t1\r\n300\t0\t103\t0\t1\r\n");
+    testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.01, 0, 100},
+                                                              {2, 100, 101, 0.01, 0, 100},
+                                                              {3, 200, 102, 0.01, 0, 100},
+                                                              {4, 300, 103, 0.01, 0, 0.01}});
+}
+
 // Two lines at one chainage would make an element of no length whose grade divides
 // by nothing; chainages that go back, one of negative length.
 TEST(CartomapAlzado, AChainageThatDoesNotMoveOnIsRefusedByItsLine) {

@@ -85,6 +85,7 @@ TEST(EstandarFileLines, AFieldThatIsNotANumberIsRefusedByItsLineNumber) {
          "Línea 3: no es un elemento de planta; sus 8 primeros campos deben ser números."},
         {At("5 1 2 3 4 5", 200, '\t', "6 7O"),
          "Línea 3: no es un elemento de planta; sus 8 primeros campos deben ser números."},
+        {"5 1 2 3 4 5 6 5-2", "Línea 3: no es un elemento de planta; sus 8 primeros campos deben ser números."},
     };
     for (const auto& c : cases) {
         const std::string file = dir.File("planta.txt");

@@ -77,6 +77,22 @@ TEST(SierraSoftGdx, PlantaRowsChainTheirChainagesAndMarkSpiralsFromAStraight) {
     EXPECT_FALSE(std::signbit(eje.planta[5].Radio));
 }
 
+TEST(SierraSoftGdx, RowsAreReadWhateverFormTheirNumbersTake) {
+    testing_support::TempDir dir;
+    const EjeSierraSoft eje = Leer(dir,
+                                   UnEje("HORIZONTAL_ALIGNMENT\n1;0;0;100;100;0;0\n1;1.0E+2;0;100;50;0;0\n"
+                                         "1;150;0;100;30;0;0\nEND HORIZONTAL_ALIGNMENT\nVERTICAL_ALIGNMENT\n"
+                                         "1;1000;100;0\n2;1100;102;5E3\n1;1200;103;0\nEND VERTICAL_ALIGNMENT\n",
+                                         "HEADER\nSEPARATOR \";\"\nEND HEADER\n"),
+                                   LecturaEje::Alineaciones);
+    testing_support::ExpectElementos(eje.planta, {{1, 1000, 0, 0, 100, 0, 0, 100},
+                                                  {2, 1100, 100, 0, 100, 0, 0, 50},
+                                                  {3, 1150, 150, 0, 100, 0, 0, 30}});
+    testing_support::ExpectElementos(eje.alzado, {{1, 1000, 100, 0.02, 0, 100},
+                                                  {2, 1100, 102, 0.02, -5000, 100},
+                                                  {3, 1200, 103, 0, 0, 0}});
+}
+
 TEST(SierraSoftGdx, VerticesGiveGradesAndParabolasTheirIncomingGrade) {
     testing_support::TempDir dir;
     const std::string vertical = "VERTICAL_ALIGNMENT\n1,1000,100,0\n2,1100,102,5000\n1,1200,103,0\nEND VERTICAL_ALIGNMENT\n";
