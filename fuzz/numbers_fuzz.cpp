@@ -29,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         value = Num::Val(numberText);
     } catch (const std::overflow_error&) {
     }
+    // A text that is a number is read whole: nothing after it changes its value.
+    if (Num::IsNumber(numberText)) {
+        try {
+            if (Num::Val(std::string(numberText) + "x") != value) std::abort();
+        } catch (const std::overflow_error&) {
+        }
+    }
     for (double v : {value, raw}) {
         if (!std::isfinite(v)) continue;
         try {
