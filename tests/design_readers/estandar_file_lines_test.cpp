@@ -47,6 +47,8 @@ TEST(EstandarFileLines, FieldsAroundTheMaskWordsAndLongNumbers) {
         // The same numbers past byte 64, and a ninth field that is not a number.
         {At("5", 63, ',', "123456789.5,1.12345678,+5,.5,-0000000000001.25,-250.000000000001,2,fin"), 5,
          {123456789.5, 1.12345678, 5, 0.5, -1.25, 250.000000000001, 2}},
+        // A number with an exponent is read whole.
+        {"6 0 1000 2000 100 0 0 5E1", 6, {0, 1000, 2000, 100, 0, 0, 50}},
     };
     TempDir dir;
     for (const auto& row : rows) {

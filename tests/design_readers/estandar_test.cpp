@@ -82,20 +82,6 @@ TEST(EstandarLines, WhatIsNotAnElementIsRefusedByItsLineNumber) {
     EXPECT_THROW(design_readers::PlantaEstandarDeLinea("3000000000 0", 4, planta), ConversionError);
 }
 
-// A number is what Val reads whole: an exponent is read, a field that only starts
-// with a number is not one.
-TEST(EstandarLines, ExponentsAreNumbersAndAFieldThatOnlyStartsWithOneIsNot) {
-    TPlanta planta;
-    ASSERT_TRUE(design_readers::PlantaEstandarDeLinea("1 0 1000 2000 100 0 0 5E1", 1, planta));
-    EXPECT_EQ(planta.Longitud, 50);
-    try {
-        design_readers::PlantaEstandarDeLinea("1 0 1000 2000 100 0 0 5-2", 1, planta);
-        FAIL();
-    } catch (const Rechazo& r) {
-        EXPECT_STREQ(r.what(), "Línea 1: no es un elemento de planta; sus 8 primeros campos deben ser números.");
-    }
-}
-
 class EstandarRun : public ::testing::Test {
 protected:
     platform::ScriptedDesktop desktop;
