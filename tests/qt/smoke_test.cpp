@@ -130,6 +130,23 @@ TEST_F(Program, EveryWindowShowsItsCaptionsAfterItsLoad) {
     }
 }
 
+// A help text wider than its line is read from its first character, not its last.
+TEST_F(Program, HelpLineShowsItsTextFromItsBeginning) {
+    platform::Form& form = desktop.Forms().Get("Bin_KTW");
+    desktop.Show(form);
+    QDialog* window = desktop.Render(form);
+    QApplication::processEvents();
+    form.Find("Option5")->UserMouseMove();
+    QApplication::processEvents();
+    auto* line = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(line, nullptr);
+    const QString help = QStringLiteral("Transformar datos en el formato del Sistema Tarsel (Equipos KR600)");
+    ASSERT_EQ(line->text(), help);
+    ASSERT_GT(line->fontMetrics().horizontalAdvance(help), line->contentsRect().width());
+    EXPECT_EQ(line->cursorPositionAt(QPoint(0, line->height() / 2)), 0);
+    desktop.Unload(form);
+}
+
 // Qt's own dialog speaks Spanish, and with no folder stored it starts in the
 // user's home.
 TEST_F(Program, StandardOpenDialogInSpanishFromTheHomeFolder) {
