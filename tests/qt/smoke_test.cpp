@@ -23,6 +23,7 @@
 #include "app/register_forms.h"
 #include "app/settings_defaults.h"
 #include "app/state.h"
+#include "design_readers/sierrasoft_dialogs.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/settings_store.h"
 #include "qt_app.h"
@@ -108,6 +109,8 @@ TEST_F(Program, EveryWindowShowsItsCaptionsAfterItsLoad) {
             // Its load opens the start dialog, which has its own turn: put away at once.
             qt_testing::OnNextModal([this](QWidget&) { desktop.Unload(*desktop.ShownForms().back()); });
         }
+        // The axis whose offset is asked, as its reader names it.
+        if (auto* offset = dynamic_cast<design_readers::Form_Offset_Alzado*>(&form)) offset->Eje = "EJE 1";
         desktop.Show(form);
         ASSERT_TRUE(form.Loaded());
         QDialog* window = desktop.Render(form);
