@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "platform/file_system.h"
+
 namespace app {
 
 namespace {
@@ -47,7 +49,9 @@ bool WriteFirstRunDefaults(Context& ctx) {
     }
     for (int n = 50; n <= 60; ++n) ctx.SaveSetting("filtros", FilterKey(n), "");
 
-    const std::string folder = ctx.desktop.ExecutableFolder();
+    // The dialogs open in the user's own folder until a conversion stores another
+    // (nothing when there is none: the dialogs then fall back to it themselves).
+    const std::string folder = platform::HomeFolder();
     for (const char* key : {"path_ab_ent", "path_ab_sal", "path_ba_ent", "path_ba_sal", "path_trans"}) {
         ctx.SaveSetting("path", key, folder);
     }

@@ -17,7 +17,6 @@ constexpr const char* kTitle = "Transformación";
 
 ba_form::ba_form(Context& ctx)
     : platform::Form("ba_form", "Cambio de formato: Campo => Oficina"),
-      B_A_Transform(Add<platform::CommandButton>("B_A_Transform", "&Transformación")),
       Frame1(Add<platform::Frame>("Frame1", "Filtro de datos:")),
       Combo1(Add<platform::ComboBox>("Combo1", "", &Frame1)),
       Command1(Add<platform::CommandButton>("Command1", "&Editar", &Frame1)),
@@ -35,6 +34,9 @@ ba_form::ba_form(Context& ctx)
       Frame3(Add<platform::Frame>("Frame3", "Fichero de salida:")),
       fic_sal(Add<platform::Label>("fic_sal", "", &Frame3)),
       camb_sal(Add<platform::CommandButton>("camb_sal", "Camb&iar", &Frame3)),
+      // "&Transformación" and "&Cancelar" side by side at the bottom, as in the
+      // office-to-field window.
+      B_A_Transform(Add<platform::CommandButton>("B_A_Transform", "&Transformación")),
       Command3(Add<platform::CommandButton>("Command3", "&Cancelar")),
       Command4(Add<platform::CommandButton>("Command4", "&Ayuda")),
       Text1(Add<platform::TextBox>("Text1")),

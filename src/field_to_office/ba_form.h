@@ -27,7 +27,6 @@ public:
 
     Context& ctx() { return ctx_; }
 
-    platform::CommandButton& B_A_Transform;
     platform::Frame& Frame1;
     platform::ComboBox& Combo1;
     platform::CommandButton& Command1;
@@ -45,6 +44,7 @@ public:
     platform::Frame& Frame3;
     platform::Label& fic_sal;
     platform::CommandButton& camb_sal;
+    platform::CommandButton& B_A_Transform;
     platform::CommandButton& Command3;
     platform::CommandButton& Command4;
     platform::TextBox& Text1;

@@ -48,7 +48,10 @@ void Form_DirList::ShowFolder(std::string folder) {
     Dir.Clear();
     const std::filesystem::path path(folder_);
     if (!folder_.empty() && path.has_relative_path()) Dir.AddItem(kParent);
-    for (std::string name : platform::SubFolders(folder_)) Dir.AddItem(std::move(name));
+    for (std::string name : platform::SubFolders(folder_)) {
+        // Hidden folders stay hidden, as in the desktop's own file dialogs.
+        if (!name.starts_with('.')) Dir.AddItem(std::move(name));
+    }
     Text_Dir.SetText(folder_);
 }
 

@@ -127,8 +127,6 @@ public:
     // Current date and time in the user's regional short forms.
     virtual std::string DateText() const = 0;
     virtual std::string TimeText() const = 0;
-    // Folder of the program's executable, ending with the folder separator.
-    virtual std::string ExecutableFolder() const = 0;
     // The title a box without a title of its own shows.
     static constexpr const char* kAppTitle = "Tarsel";
 

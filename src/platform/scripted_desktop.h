@@ -49,7 +49,6 @@ public:
         date_ = std::move(date);
         time_ = std::move(time);
     }
-    void SetExecutableFolder(std::string folder) { exeFolder_ = std::move(folder); }
     bool Ended() const { return ended_; }
 
     int MsgBox(const std::string& text, int style = 0, const std::string& title = {}) override;
@@ -65,7 +64,6 @@ public:
     char DecimalSeparator() const override { return decimal_; }
     std::string DateText() const override { return date_; }
     std::string TimeText() const override { return time_; }
-    std::string ExecutableFolder() const override { return exeFolder_; }
 
     // Run when End is called, before it unwinds (the program saves its settings here).
     std::function<void()> OnEnd;
@@ -90,7 +88,6 @@ private:
     char decimal_ = '.';
     std::string date_ = "07/12/2026";
     std::string time_ = "10:30:00";
-    std::string exeFolder_ = "/opt/tarsel/";
     bool ended_ = false;
 };
 

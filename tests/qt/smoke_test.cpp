@@ -23,6 +23,7 @@
 #include "app/register_forms.h"
 #include "app/settings_defaults.h"
 #include "app/state.h"
+#include "design_readers/sierrasoft_dialogs.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/settings_store.h"
 #include "qt_app.h"
@@ -108,6 +109,8 @@ TEST_F(Program, EveryWindowShowsItsCaptionsAfterItsLoad) {
             // Its load opens the start dialog, which has its own turn: put away at once.
             qt_testing::OnNextModal([this](QWidget&) { desktop.Unload(*desktop.ShownForms().back()); });
         }
+        // The axis whose offset is asked, as its reader names it.
+        if (auto* offset = dynamic_cast<design_readers::Form_Offset_Alzado*>(&form)) offset->Eje = "EJE 1";
         desktop.Show(form);
         ASSERT_TRUE(form.Loaded());
         QDialog* window = desktop.Render(form);
@@ -128,6 +131,23 @@ TEST_F(Program, EveryWindowShowsItsCaptionsAfterItsLoad) {
         desktop.Unload(form);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// A help text wider than its line is read from its first character, not its last.
+TEST_F(Program, HelpLineShowsItsTextFromItsBeginning) {
+    platform::Form& form = desktop.Forms().Get("Bin_KTW");
+    desktop.Show(form);
+    QDialog* window = desktop.Render(form);
+    QApplication::processEvents();
+    form.Find("Option5")->UserMouseMove();
+    QApplication::processEvents();
+    auto* line = window->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(line, nullptr);
+    const QString help = QStringLiteral("Transformar datos en el formato del Sistema Tarsel (Equipos KR600)");
+    ASSERT_EQ(line->text(), help);
+    ASSERT_GT(line->fontMetrics().horizontalAdvance(help), line->contentsRect().width());
+    EXPECT_EQ(line->cursorPositionAt(QPoint(0, line->height() / 2)), 0);
+    desktop.Unload(form);
 }
 
 // Qt's own dialog speaks Spanish, and with no folder stored it starts in the

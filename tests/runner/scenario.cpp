@@ -11,6 +11,7 @@
 #include "app/register_forms.h"
 #include "common/file_names.h"
 #include "common/numbers.h"
+#include "platform/file_system.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
 
@@ -129,9 +130,10 @@ private:
                 arg.replace(at, 4, workDir_);
                 at += workDir_.size();
             }
-            for (size_t at = arg.find("$EXE"); at != std::string::npos; at = arg.find("$EXE", at)) {
-                arg.replace(at, 4, desktop_.ExecutableFolder());
-                at += desktop_.ExecutableFolder().size();
+            const std::string home = platform::HomeFolder();
+            for (size_t at = arg.find("$HOME"); at != std::string::npos; at = arg.find("$HOME", at)) {
+                arg.replace(at, 5, home);
+                at += home.size();
             }
             const std::string realdata = TARSEL_REALDATA;
             for (size_t at = arg.find("$REALDATA"); at != std::string::npos; at = arg.find("$REALDATA", at)) {

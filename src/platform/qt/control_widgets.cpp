@@ -60,7 +60,12 @@ void ShowText(const TextBox& box, QWidget& widget) {
         if (area->toPlainText() != text) area->setPlainText(text);
         area->setReadOnly(box.Locked());
     } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
-        if (line->text() != text) line->setText(text);
+        if (line->text() != text) {
+            line->setText(text);
+            // A line nobody types in (the help line) is read from its beginning:
+            // setText leaves it scrolled to its end.
+            if (box.Locked()) line->setCursorPosition(0);
+        }
         line->setReadOnly(box.Locked());
     }
     // A text the user cannot change (the help line) is no stop for Tab; a click may

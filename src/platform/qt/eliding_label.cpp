@@ -11,6 +11,7 @@ void ElidingLabel::SetFullText(const QString& text) {
 }
 
 bool ElidingLabel::Shortened() const {
+    if (wordWrap()) return false;
     const int room = contentsRect().width();
     const QFontMetrics metrics = fontMetrics();
     for (const QString& line : text().split(QLatin1Char('\n'))) {

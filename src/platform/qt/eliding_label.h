@@ -1,7 +1,8 @@
 #pragma once
 // A label that keeps the end of a text too wide for its room: a long path is
 // shortened in the middle with an ellipsis, so that the file name stays in sight,
-// and the whole text becomes the label's tool tip. A text that fits shows as is.
+// and the whole text becomes the label's tool tip. A text that fits shows as is,
+// and so does a label that wraps its text.
 
 #include <QLabel>
 #include <QString>

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -103,39 +104,60 @@ void FormView::BuildChildren(const Control* container, QWidget* parent, QBoxLayo
     const auto kindAt = [&kids](size_t i, ControlKind kind) { return i < kids.size() && kids[i]->Kind() == kind; };
     const auto isButton = [&](size_t i) { return kindAt(i, ControlKind::CommandButton); };
     const auto isLabel = [&](size_t i) { return kindAt(i, ControlKind::Label); };
-    // A label or check box followed by fields makes a row: "Radio" and its box,
-    // a layer's check box with its name, colour and decimals. 0 when no row starts here.
+    const auto isField = [&kids](size_t i) { return i < kids.size() && IsField(*kids[i]); };
+    // "Nombre del Eje:" and the label that shows the axis: a label ending with a
+    // colon names the label after it (one that heads no fields itself).
+    const auto namesNext = [&](size_t i) {
+        if (!isLabel(i) || !isLabel(i + 1) || isField(i + 2)) return false;
+        const std::string& caption = kids[i]->Caption();
+        const size_t last = caption.find_last_not_of(' ');
+        return last != std::string::npos && caption[last] == ':';
+    };
+    // A row: a label or check box followed by fields ("Radio" and its box, a layer's
+    // check box with its name, colour and decimals), and the unit of the last field
+    // when a label that heads nothing follows ("Desplazamiento :", its box, "m");
+    // or a label that names the next one. 0 when no row starts here.
     const auto rowLength = [&](size_t i) -> size_t {
+        if (namesNext(i)) return 2;
         if (!isLabel(i) && !kindAt(i, ControlKind::CheckBox)) return 0;
         size_t end = i + 1;
-        while (end < kids.size() && IsField(*kids[end])) ++end;
-        return end - i >= 2 ? end - i : 0;
+        while (isField(end)) ++end;
+        if (end == i + 1) return 0;
+        if (isLabel(end) && !isField(end + 1) && !namesNext(end)) ++end;
+        return end - i;
     };
     size_t i = 0;
     while (i < kids.size()) {
-        // Labels standing over a run of rows head its columns.
+        // Rows may start inside a run of labels; the labels before them, one a
+        // column, head their columns ("Crear Capa", "Nombre ", "Color", ...).
         size_t labels = 0;
         while (isLabel(i + labels)) ++labels;
-        size_t rowsStart = i + labels;
-        if (labels > 0 && rowLength(rowsStart - 1) != 0) --rowsStart;
+        size_t rowsStart = i;
+        while (rowsStart <= i + labels && rowLength(rowsStart) == 0) ++rowsStart;
+        size_t columns = 0;
+        for (size_t at = rowsStart, length = 0; (length = rowLength(at)) != 0; at += length) {
+            columns = std::max(columns, length);
+        }
         const size_t headers = rowsStart - i;
-        if ((headers >= 2 && rowLength(rowsStart) != 0) || rowLength(i) != 0) {
-            if (headers < 2) rowsStart = i;
+        if (columns != 0 && (headers == 0 || (headers >= 2 && headers == columns))) {
             auto* grid = new QGridLayout;
             int row = 0;
-            if (rowsStart > i) {
+            if (headers > 0) {
                 for (size_t h = i; h < rowsStart; ++h) grid->addWidget(Make(*kids[h], parent), row, static_cast<int>(h - i));
                 ++row;
             }
             i = rowsStart;
-            int columns = 0;
+            // The columns of fields share the room; a label column (a unit) keeps to its text.
+            std::vector<bool> fields(columns, false);
             while (size_t length = rowLength(i)) {
-                for (size_t c = 0; c < length; ++c) grid->addWidget(Make(*kids[i + c], parent), row, static_cast<int>(c));
-                columns = std::max(columns, static_cast<int>(length));
+                for (size_t c = 0; c < length; ++c) {
+                    grid->addWidget(Make(*kids[i + c], parent), row, static_cast<int>(c));
+                    if (IsField(*kids[i + c])) fields[c] = true;
+                }
                 ++row;
                 i += length;
             }
-            for (int c = 1; c < columns; ++c) grid->setColumnStretch(c, 1);
+            for (size_t c = 1; c < columns; ++c) grid->setColumnStretch(static_cast<int>(c), fields[c] ? 1 : 0);
             layout->addLayout(grid);
             continue;
         }
@@ -158,6 +180,8 @@ void FormView::BuildChildren(const Control* container, QWidget* parent, QBoxLayo
         }
         Control& control = *kids[i];
         QWidget* widget = Make(control, parent);
+        // A sentence on a line of its own wraps rather than widen the window.
+        if (control.Kind() == ControlKind::Label) static_cast<QLabel*>(widget)->setWordWrap(true);
         layout->addWidget(widget, Expands(control) ? 1 : 0);
         if (control.Kind() == ControlKind::Frame) {
             auto* inner = new QVBoxLayout(widget);

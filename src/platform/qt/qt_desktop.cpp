@@ -245,10 +245,4 @@ std::string QtDesktop::TimeText() const {
     return FromQ(QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 
-std::string QtDesktop::ExecutableFolder() const {
-    std::string folder = FromQ(QCoreApplication::applicationDirPath());
-    if (folder.empty() || folder.back() != '/') folder.push_back('/');
-    return folder;
-}
-
 }  // namespace platform::qt

@@ -50,7 +50,6 @@ public:
     char DecimalSeparator() const override;
     std::string DateText() const override;
     std::string TimeText() const override;
-    std::string ExecutableFolder() const override;
 
 protected:
     void RunModal(Form& form) override;

@@ -1,1 +1,0 @@
-// Keeps a layer that has no code yet buildable.
