@@ -12,11 +12,3 @@ TEST(Precision, TheUnitOfTheLastWrittenDecimal) {
                  {"1+234", 1},        {"1.5E+2", 10},       {"5E-3", 0.001},   {"2.5d1", 1},      {"", 1}};
     for (const auto& c : casos) EXPECT_DOUBLE_EQ(Precision::UnidadDe(c.texto), c.unidad) << c.texto;
 }
-
-// What the finer unit shows is a difference, however coarse the other; half a unit is one.
-TEST(Precision, EqualWhenNeitherUnitShowsTheDifference) {
-    EXPECT_FALSE(Precision::Iguales(0.0100, 0.1, 0.0104, 0.0001));
-    EXPECT_TRUE(Precision::Iguales(0.0100, 0.1, 0.01004, 0.0001));
-    EXPECT_FALSE(Precision::Nulo(-0.0005, 0.001));
-    EXPECT_DOUBLE_EQ(Precision::UnidadPendiente(0.001, -50), 0.00002);
-}

@@ -134,16 +134,10 @@ TEST_F(InRoadsRun, AlzadoInFormats0And3) {
 // A curve row whose exit grade is its entry grade as the report writes them (3
 // decimals) is a plain grade, not a parabola of Kv 7e17.
 TEST_F(InRoadsRun, AlzadoEqualGradesGiveNoCurve) {
-    WriteBytes(dir.File("rasante.txt"),
-               "LIN 0+000.000 100.000 0.013 0\nPAR 0+100.000 101.300 0.013 3000\n"
-               "LIN 0+200.000 102.600 0.013 0\nLIN 0+300.000 103.900 0.013 0\n");
-    state.FormatoCampo = 3;
-    std::vector<TAlzado> alzado;
-    ASSERT_TRUE(design_readers::InRoads_Alzado(ctx, window, Files(dir.File("rasante.txt"), "eje.lon"), alzado));
-    EXPECT_EQ(ReadBytes(dir.File("eje.lon")),
-              "D:S=0.000;SL= 100.000;Z= 100.000;P= 1.3000\r\n"
-              "D:S=100.000;SL= 100.000;Z= 101.300;P= 1.3000\r\n"
-              "D:S=200.000;SL= 100.000;Z= 102.600;P= 1.3000\r\n");
+    WriteBytes(dir.File("r.txt"), "LIN 0+000.000 100.000 0.013 0\nPAR 0+100.000 101.300 0.013 3000\nLIN 0+200.000 102.600 0.013 0\n");
+    std::vector<TAlzado> alzado(1);
+    design_readers::LeerAlzadoInRoads(dir.File("r.txt"), alzado);
+    testing_support::ExpectAlzado(alzado, {{}, {1, 0, 100, 0.013, 0, 100}, {2, 100, 101.3, 0.013, 0, 100}}, 1e-12);
 }
 
 }  // namespace

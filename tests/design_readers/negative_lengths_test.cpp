@@ -27,14 +27,11 @@ TEST_F(LongitudNegativa, RefusedNamingTheLine) {
         const char* motivo;
     } casos[] = {
         {[&](const Ficheros& f) { return Leer_Planta(ctx, f, EntryClipWindows::LeerPlantaPLT); },
-         "*PLT\r\n0+100,0,0,100,0,0\r\n0+050,0,0,100,0,0\r\n0+200,0,0,100,0,0\r\n", "Línea 3: el elemento"},
-        {[&](const Ficheros& f) { return Estandar_Planta(ctx, f); }, "1 0 0 0 100 0 0 10\r\n2 10 0 10 100 0 0 -5\r\n",
-         "Línea 2: el elemento"},
+         "*PLT\r\n0+100,0,0,100,0,0\r\n0+050,0,0,100,0,0\r\n", "Línea 3: el elemento"},
+        {[&](const Ficheros& f) { return Estandar_Planta(ctx, f); }, "1 0 0 0 100 0 0 -5\r\n", "Línea 1: el elemento"},
         {[&](const Ficheros& f) { return InRoads_Alzado(ctx, window, f, alzado); },
-         "LIN 0+100 100 0.01 0\nLIN 0+050 100.5 0.01 0\nLIN 0+200 102 0.01 0\n", "Línea 2: el elemento"},
-        {[&](const Ficheros& f) {
-             return Leer_Planta(ctx, f, [](const std::string&, std::vector<TPlanta>& p) { p.push_back({1, 0, 0, 0, 0, 0, 0, -1}); });
-         },
+         "LIN 0+100 100 0.01 0\nLIN 0+050 100.5 0.01 0\n", "Línea 2: el elemento"},
+        {[&](const Ficheros& f) { return Leer_Planta(ctx, f, [](auto&, auto& p) { p.push_back({1, 0, 0, 0, 0, 0, 0, -1}); }); },
          "", "El elemento 1 de la planta"}};
     for (const auto& caso : casos) {
         WriteBytes(dir.File("eje.txt"), caso.texto);
