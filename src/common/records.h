@@ -22,6 +22,7 @@ struct TPlanta {
                              // < 0 it decreases; +-0.001 marks a clothoid from a straight
     double Parametro = 0;    // clothoid parameter A; 0 for straights and arcs
     double Longitud = 0;     // element length, m
+    std::int64_t Linea = 0;  // the input line that gave the element, for a refusal; 0 unknown; never written
 };
 
 // One vertical-alignment element. A negative Longitud marks a circular vertical curve
@@ -34,6 +35,7 @@ struct TAlzado {
     double Pendiente = 0;    // start grade, m/m
     double Kv = 0;           // vertical-curve parameter; 0 for a uniform grade
     double Longitud = 0;     // length along the chainage
+    std::int64_t Linea = 0;  // the input line that gave the element, for a refusal; 0 unknown; never written
 };
 
 // The profile element of the Vextor road files: the fields of TAlzado, same meanings,

@@ -98,6 +98,7 @@ FilaPlanta LeerFilaPlanta(const TFields& c, std::int32_t n, std::int64_t numero)
     e.Y = campo(3);
     e.Acimut = campo(5);
     e.Longitud = campo(6);
+    e.Linea = numero;
     const std::string palabra = n >= 7 ? c[7].Texto : std::string();
     if (palabra == "Recta" || n == 7) {
         // a straight

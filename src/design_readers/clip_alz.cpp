@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/file_precision.h"
 #include "common/gm_base.h"
 #include "common/line_input.h"
 #include "common/splitters.h"
@@ -18,23 +19,28 @@ namespace {
 
 using design_readers::EnLinea;
 
-// A field such as "105.20C": its value and its last character, the code.
+// A field such as "105.20C": its value, the unit of its last decimal and its last
+// character, the code.
 struct ValorCodigo {
     double valor = 0;
+    double unidad = 1;
     char codigo = '\0';
 };
 
 ValorCodigo Partir(std::string_view campo, std::int64_t linea) {
     campo = design_readers::Recortar(campo);
     if (campo.empty()) return {};
-    return {design_readers::Numero(campo.substr(0, campo.size() - 1), linea), campo.back()};
+    const std::string_view numero = campo.substr(0, campo.size() - 1);
+    return {design_readers::Numero(numero, linea), Precision::UnidadDe(numero), campo.back()};
 }
 
 struct Vertice {
     std::int64_t linea = 0;
     double PK = 0;
+    double unidadPK = 1;
     double Z = 0;
     double llegada = 0;  // grade of the segment that arrives at the vertex, m/m
+    double unidadLlegada = 1;  // what that grade is known to: written, or found from the elevations
     ValorCodigo acuerdo;
     double Kv = 0;
     double Lc = 0;  // curve length; 0 when the vertex has no curve
@@ -62,16 +68,21 @@ void LeerAlzadoALZ(const std::string& entrada, std::vector<TAlzado>& Alzado) {
             Vertice x;
             x.linea = numero;
             x.PK = design_readers::NumeroPK(campos[1].Texto, numero);
+            x.unidadPK = Precision::UnidadDe(campos[1].Texto);
             const ValorCodigo vertice = Partir(campos[2].Texto, numero);
             x.acuerdo = Partir(campos[3].Texto, numero);
             const bool primero = v.empty();
             const double dPK = primero ? 0 : x.PK - v.back().PK;
             if (vertice.codigo == 'C') {
                 x.Z = vertice.valor;
-                x.llegada = primero || dPK == 0 ? 0 : GM::Dividir(x.Z - v.back().Z, dPK);
+                // Two chainages that are one as written give no segment to take a grade from.
+                const bool sinTramo = primero || Precision::Iguales(x.PK, x.unidadPK, v.back().PK, v.back().unidadPK);
+                x.llegada = sinTramo ? 0 : GM::Dividir(x.Z - v.back().Z, dPK);
+                x.unidadLlegada = Precision::UnidadPendiente(vertice.unidad, sinTramo ? 0 : dPK);
             } else if (vertice.codigo == 'P') {
                 // A grade alone cannot place the first vertex: it starts at elevation 0.
                 x.llegada = vertice.valor / 100;
+                x.unidadLlegada = vertice.unidad / 100;
                 x.Z = primero ? 0 : GM::Finito(v.back().Z + x.llegada * dPK);
             } else {
                 throw Rechazo(EnLinea(numero, "el vértice no da su cota («C») ni su pendiente («P»)."));
@@ -81,17 +92,20 @@ void LeerAlzadoALZ(const std::string& entrada, std::vector<TAlzado>& Alzado) {
     }
     if (v.size() < 2) return;
     v[0].llegada = v[1].llegada;
+    v[0].unidadLlegada = v[1].unidadLlegada;
 
     // The first vertex has no grade change and the last no grade after it: neither
-    // can hold a curve. A curve without length (equal grades) is no curve.
+    // can hold a curve. Grades that are one at the precision of the file leave no
+    // curve: the vertex is passed like one without a curve.
     for (std::size_t i = 1; i + 1 < v.size(); ++i) {
         Vertice& x = v[i];
-        if (x.acuerdo.valor == 0) continue;
-        const double delta = x.llegada - v[i + 1].llegada;
+        const Vertice& s = v[i + 1];
+        if (x.acuerdo.valor == 0 || Precision::Iguales(x.llegada, x.unidadLlegada, s.llegada, s.unidadLlegada)) continue;
+        const double delta = x.llegada - s.llegada;
         double kv = 0;
         switch (x.acuerdo.codigo) {
-        case 'T': kv = delta == 0 ? 0 : GM::Dividir(2 * x.acuerdo.valor, delta); break;
-        case 'F': kv = delta == 0 ? 0 : GM::Dividir(8 * x.acuerdo.valor, delta * delta); break;
+        case 'T': kv = GM::Dividir(2 * x.acuerdo.valor, delta); break;
+        case 'F': kv = GM::Dividir(8 * x.acuerdo.valor, delta * delta); break;
         case 'R': kv = x.acuerdo.valor; break;
         default: break;
         }
@@ -105,7 +119,7 @@ void LeerAlzadoALZ(const std::string& entrada, std::vector<TAlzado>& Alzado) {
 
     auto anadir = [&](double PK, double Z, double pendiente, double Kv, double longitud, std::int64_t linea) {
         if (longitud < 0) throw Rechazo(EnLinea(linea, "el acuerdo vertical se solapa con el tramo siguiente."));
-        TAlzado e{static_cast<std::int32_t>(Alzado.size()), PK, Z, pendiente, Kv, longitud};
+        TAlzado e{static_cast<std::int32_t>(Alzado.size()), PK, Z, pendiente, Kv, longitud, linea};
         Alzado.push_back(e);
     };
     for (std::size_t i = 0; i + 1 < v.size(); ++i) {

@@ -112,8 +112,8 @@ void LeerAlzadoListado(const std::string& entrada, std::vector<TAlzado>& Alzado)
     lineas.Leer();
 
     auto anadir = [&Alzado](const Punto& desde, double Kv, double longitud, std::int64_t linea) {
-        if (longitud < 0) throw Rechazo(design_readers::EnLinea(linea, "el tramo acaba antes de empezar."));
-        Alzado.push_back({static_cast<std::int32_t>(Alzado.size()), desde.PK, desde.Z, desde.Pendiente, Kv, longitud});
+        Alzado.push_back(
+            {static_cast<std::int32_t>(Alzado.size()), desde.PK, desde.Z, desde.Pendiente, Kv, longitud, linea});
     };
     std::optional<Punto> acuerdo;  // the last C read: the curve that the next A ends
     while (!lineas.Fin()) {

@@ -11,7 +11,6 @@
 #include "design_readers/clip_alzado.h"
 #include "design_readers/clip_text.h"
 #include "design_readers/listing_lines.h"
-#include "field_writers/rechazo.h"
 
 namespace EntryClipWindows {
 namespace {
@@ -47,10 +46,9 @@ void LeerAlzadoRTF(std::string_view texto, std::vector<TAlzado>& Alzado) {
     siguiente();
 
     const std::size_t primero = Alzado.size();
-    std::vector<std::int64_t> lineas;  // the record of each element, for a box
+    // Each element names the first line of its record in a box.
     auto anadir = [&](double PK, double Z, double pendiente, double Kv, double longitud) {
-        Alzado.push_back({static_cast<std::int32_t>(Alzado.size()), PK, Z, pendiente, Kv, longitud});
-        lineas.push_back(numero - 2);
+        Alzado.push_back({static_cast<std::int32_t>(Alzado.size()), PK, Z, pendiente, Kv, longitud, numero - 2});
     };
     TFields campos;
     Fila L0, L1;
@@ -89,10 +87,6 @@ void LeerAlzadoRTF(std::string_view texto, std::vector<TAlzado>& Alzado) {
         Alzado.back().Longitud = pk - Alzado.back().PK;
         anadir(pk, L0.Valor(4), pendiente, kv, L1.PK(3) - pk);
         zFinal = L1.Valor(4);
-    }
-    for (std::size_t k = primero; k < Alzado.size(); ++k) {
-        if (Alzado[k].Longitud < 0)
-            throw Rechazo(design_readers::EnLinea(lineas[k - primero], "el tramo acaba antes de empezar."));
     }
 }
 

@@ -8,13 +8,13 @@
 #include "design_readers/clip_text.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/text_rows.h"
-#include "field_writers/rechazo.h"
 
 namespace EntryClipWindows {
 namespace {
 
 struct Fila {
     double PK = 0, Longitud = 0, X = 0, Y = 0, Acimut = 0, Radio = 0, Parametro = 0;
+    std::int64_t linea = 0;
 };
 
 bool EsArco(const Fila& f) { return f.Radio != 0 && f.Parametro == 0; }
@@ -42,7 +42,7 @@ void LeerPlantaRTF(std::string_view texto, std::vector<TPlanta>& Planta) {
         f.X = valor(3);
         f.Y = valor(4);
         f.Acimut = valor(5);
-        if (f.Longitud < 0) throw Rechazo(design_readers::EnLinea(numero, "el elemento tiene longitud negativa."));
+        f.linea = numero;
         // "infinito" in the radius cell is no number: it reads as 0, a straight.
         if (n == 8 || n == 9 || n == 10) f.Radio = valor(6);
         if (n == 8 || n == 10) f.Parametro = valor(7);
@@ -58,7 +58,8 @@ void LeerPlantaRTF(std::string_view texto, std::vector<TPlanta>& Planta) {
     for (std::size_t i = 0; i + 1 < filas.size(); ++i) {
         const Fila& f = filas[i];
         const Fila& s = filas[i + 1];
-        TPlanta e{0, f.PK, f.X, f.Y, f.Acimut, 0, 0, s.Longitud};
+        // A row describes the element that ends at it.
+        TPlanta e{0, f.PK, f.X, f.Y, f.Acimut, 0, 0, s.Longitud, s.linea};
         if (s.Parametro != 0) {
             e.Parametro = std::fabs(s.Parametro);
             e.Radio = GM::Radio_Clotoide(f.Acimut, s.Acimut, f.Radio, s.Radio, e.Parametro);
@@ -69,7 +70,7 @@ void LeerPlantaRTF(std::string_view texto, std::vector<TPlanta>& Planta) {
     }
     // The alignment ends at the last row's point: the closing element starts there.
     const Fila& u = filas.back();
-    anadir({0, u.PK, u.X, u.Y, u.Acimut, EsArco(u) ? u.Radio : 0, 0, 0.01});
+    anadir({0, u.PK, u.X, u.Y, u.Acimut, EsArco(u) ? u.Radio : 0, 0, 0.01, u.linea});
 }
 
 }  // namespace EntryClipWindows

@@ -148,7 +148,9 @@ void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, D
     std::int64_t numero = 0;
     while (input.Next(linea)) {
         ++numero;
-        if (deLinea(linea, numero, trabajo)) elementos.push_back(trabajo);
+        if (!deLinea(linea, numero, trabajo)) continue;
+        trabajo.Linea = numero;
+        elementos.push_back(trabajo);
     }
 }
 

@@ -1,11 +1,13 @@
 #include "design_readers/inroads.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "common/chainage.h"
+#include "common/file_precision.h"
 #include "common/line_input.h"
 #include "common/numeric_checks.h"
 #include "common/string_helpers.h"
@@ -121,37 +123,56 @@ private:
     double radioFinal_ = 0;  // the radius the last element built ends with; 0 a straight
 };
 
-// One alzado row and the decimals its grade is written with.
+// One alzado row, the decimals its grade is written with and what its numbers are
+// known to.
 struct FilaAlzado {
     TAlzado e;
     std::int32_t decimales = 0;
+    double unidadPK = 1;
+    double unidadZ = 1;
+    double unidadPendiente = 1;  // as written, or as found from the elevations
 };
 
 void Construir(std::vector<FilaAlzado>& filas, std::vector<TAlzado>& Alzado) {
     const std::size_t n = filas.size();
+    // Whether row j reaches the next row at all, at the precision the chainages are written.
+    const auto sinLongitud = [&filas](std::size_t j) {
+        return Precision::Iguales(filas[j + 1].e.PK, filas[j + 1].unidadPK, filas[j].e.PK, filas[j].unidadPK);
+    };
+    // The elevations at both ends of row j, as far as the report writes them.
+    const auto unidadZ = [&filas](std::size_t j) { return std::max(filas[j].unidadZ, filas[j + 1].unidadZ); };
     // Grade lines take their grade from the elevations unless too short for the
     // decimals the report writes.
     for (std::size_t j = 0; j + 1 < n; ++j) {
-        TAlzado& e = filas[j].e;
+        FilaAlzado& f = filas[j];
+        TAlzado& e = f.e;
         e.Longitud = filas[j + 1].e.PK - e.PK;
+        e.Linea = filas[j + 1].e.Linea;  // the row whose chainage ends it
         if (e.Kv != 0) continue;
         const double dz = filas[j + 1].e.Z - e.Z;
-        if (e.Longitud == 0) {
+        if (sinLongitud(j)) {
             e.Pendiente = 0;
-        } else if (std::pow(10.0, filas[j].decimales - 3) < e.Longitud && dz != 0) {
+        } else if (std::pow(10.0, f.decimales - 3) < e.Longitud && dz != 0) {
             e.Pendiente = dz / e.Longitud;
+            f.unidadPendiente = Precision::UnidadPendiente(unidadZ(j), e.Longitud);
         }
     }
     for (std::size_t j = 0; j + 1 < n; ++j) {
         TAlzado e = filas[j].e;
         if (e.Kv != 0) {
-            if (j > 0 && filas[j - 1].e.Kv == 0) e.Pendiente = filas[j - 1].e.Pendiente;
+            double unidadEntrada = filas[j].unidadPendiente;
+            if (j > 0 && filas[j - 1].e.Kv == 0) {
+                e.Pendiente = filas[j - 1].e.Pendiente;
+                unidadEntrada = filas[j - 1].unidadPendiente;
+            }
             e.Kv = 0;
             const double L = e.Longitud;
-            if (L != 0) {
+            if (!sinLongitud(j)) {
                 const double zm = e.Z + (L / 2) * e.Pendiente;
                 const double gs = (filas[j + 1].e.Z - zm) / (L / 2);
-                if (gs - e.Pendiente != 0) e.Kv = L / (gs - e.Pendiente);
+                // An exit grade that is the entry grade as the report writes them: no curve.
+                const double unidadSalida = Precision::UnidadPendiente(unidadZ(j), L / 2);
+                if (!Precision::Iguales(gs, unidadSalida, e.Pendiente, unidadEntrada)) e.Kv = L / (gs - e.Pendiente);
             }
         }
         Alzado.push_back(e);
@@ -193,7 +214,11 @@ void LeerAlzadoInRoads(const std::string& entrada, std::vector<TAlzado>& Alzado)
         fila.e.Z = Valor(tokens[2], numero);
         fila.e.Pendiente = Valor(tokens[3], numero);
         fila.e.Kv = Valor(tokens[4], numero);
+        fila.e.Linea = numero;
         fila.decimales = Strings::CountDecimals(tokens[3]);
+        fila.unidadPK = Precision::UnidadDe(tokens[1]);
+        fila.unidadZ = Precision::UnidadDe(tokens[2]);
+        fila.unidadPendiente = Precision::UnidadDe(tokens[3]);
         filas.push_back(fila);
     }
     Construir(filas, Alzado);

@@ -41,6 +41,7 @@ TPlanta ElementoDeFila(const TFilaPlanta& fila, std::int32_t N) {
     e.Radio = fila.Radio;
     e.Parametro = fila.Parametro;
     e.Longitud = fila.Longitud;
+    e.Linea = fila.Fila;
     return e;
 }
 

@@ -1,6 +1,9 @@
 #include "design_readers/reader_shape.h"
 
+#include <type_traits>
+
 #include "common/gm_continuity.h"
+#include "design_readers/listing_lines.h"
 #include "field_writers/info_proyect.h"
 #include "field_writers/rechazo.h"
 #include "field_writers/write_files.h"
@@ -15,7 +18,19 @@ bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const 
 
 namespace {
 
-// Reads, refuses an input without elements, then writes every element through one
+// An element that runs backwards is degenerate, whichever reader built it: refused
+// naming the line that gave it, or the element when the reader does not know it.
+template <class Elemento>
+void ComprobarLongitudes(const std::vector<Elemento>& elementos, const char* tipo) {
+    for (std::size_t i = 1; i < elementos.size(); ++i) {
+        const Elemento& e = elementos[i];
+        if (!(e.Longitud < 0)) continue;
+        if (e.Linea > 0) throw Rechazo(EnLinea(e.Linea, "el elemento tiene longitud negativa."));
+        throw Rechazo("El elemento " + std::to_string(i) + " " + tipo + " tiene longitud negativa.");
+    }
+}
+
+// Reads, refuses an input without elements or with an element of negative length, then writes every element through one
 // writer and commits. False after a refusal (already said).
 template <class Elemento, class Escribir>
 bool LeerYEscribir(Context& ctx, const Ficheros& ficheros, const char* titulo, const char* tipo,
@@ -27,6 +42,7 @@ bool LeerYEscribir(Context& ctx, const Ficheros& ficheros, const char* titulo, c
         if (elementos.size() < 2) {
             return Rechazar(ctx, ficheros, titulo, std::string("No contiene ningún elemento de ") + tipo + ".");
         }
+        ComprobarLongitudes(elementos, std::is_same_v<Elemento, TPlanta> ? "de la planta" : "del alzado");
         if (!escribir) return true;
         field_writers::WriteFiles writer(ficheros.salida, ctx.state.FormatoCampo, ctx.state.InfoProyecto,
                                          ficheros.cabecera);

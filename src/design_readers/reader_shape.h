@@ -7,7 +7,9 @@
 //
 // Outcomes: true after a completed run (summary shown). A parsing or writing step
 // that throws Rechazo is refused here: a box says why, ErrorFichero becomes 1,
-// nothing is written, and the result is false. Any other failure propagates to the
+// nothing is written, and the result is false. So is an element of negative length,
+// from any reader: the box names its line (TPlanta::Linea, TAlzado::Linea), or the
+// element when the reader left the line 0. Any other failure propagates to the
 // caller, which names the file and the cause; the old output stays as it was.
 
 #include <functional>

@@ -1,8 +1,10 @@
 #include "design_readers/tcp.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "common/file_precision.h"
 #include "common/gm_azimuths.h"
 #include "common/gm_section.h"
 #include "common/line_input.h"
@@ -34,6 +36,7 @@ void DatosTCP(const std::string& entrada, std::int32_t minimo, std::int32_t maxi
 struct Vertice {
     double PK = 0, Z = 0, K = 0, L = 0;  // L: the whole curve length
     std::int64_t linea = 0;
+    double unidadZ = 1;  // the last decimal the elevation is written with
 };
 
 // A layer of a section and how many of its points lie left of the axis and right of
@@ -127,18 +130,21 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
     std::vector<Vertice> v(1);
     DatosTCP(entrada, 5, 5, 4, [&](const TFields& c, std::int64_t numero) {
         v.push_back({Numero(c[1].Texto, numero), Numero(c[2].Texto, numero), Numero(c[3].Texto, numero),
-                     2 * Numero(c[4].Texto, numero), numero});
+                     2 * Numero(c[4].Texto, numero), numero, Precision::UnidadDe(c[2].Texto)});
     });
     const std::size_t n = v.size() - 1;
     double finPK = 0, finZ = 0, gAnterior = 0;
+    double unidadAnterior = 1;  // what gAnterior is known to
     std::int32_t insertados = 0;
     for (std::size_t i = 1; i < n; ++i) {
         const Vertice& a = v[i];
         const Vertice& b = v[i + 1];
         if (b.PK == a.PK) throw Rechazo(Linea(b.linea) + ": el vértice repite el P.K. del anterior.");
         const double g = (b.Z - a.Z) / (b.PK - a.PK);
+        const double unidadG = Precision::UnidadPendiente(std::max(a.unidadZ, b.unidadZ), b.PK - a.PK);
         TAlzado e;
         e.N = static_cast<std::int32_t>(i) + insertados;
+        e.Linea = a.K == 0 ? b.linea : a.linea;  // the vertex that ends a grade, that holds a curve
         if (a.K == 0) {
             e.PK = a.PK;
             e.Z = a.Z;
@@ -159,6 +165,7 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
         } else {
             if (a.L == 0) throw Rechazo(Linea(a.linea) + ": el acuerdo vertical tiene longitud nula.");
             double entrante = gAnterior;
+            double unidadEntrante = unidadAnterior;
             double objetivo = b.PK - b.L / 2;
             // A curve on the first vertex has no tangent coming in: a grade made up from
             // the origin or from nothing would shape the whole curve.
@@ -167,19 +174,24 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
             }
             if (b.K == 0) {
                 entrante = (a.Z - finZ) / (a.PK - finPK);
+                unidadEntrante = Precision::UnidadPendiente(a.unidadZ, a.PK - finPK);
                 objetivo = b.PK;
             }
             e.PK = a.PK - a.L / 2;
             e.Longitud = a.L;
             e.Pendiente = entrante;
             e.Z = a.Z - a.L / 2 * entrante;
-            e.Kv = entrante - g > 0 ? -std::fabs(a.K) : std::fabs(a.K);
+            // The grade falls (a crest) when it falls as the file writes the grades:
+            // equal grades make a sag.
+            const bool cae = entrante > g && !Precision::Iguales(entrante, unidadEntrante, g, unidadG);
+            e.Kv = cae ? -std::fabs(a.K) : std::fabs(a.K);
             finPK = e.PK + a.L;
             finZ = a.Z + a.L / 2 * g;
             Alzado.push_back(e);
             if (std::fabs(finPK - objetivo) > 0.001) {
                 TAlzado r;
                 r.N = e.N + 1;
+                r.Linea = a.linea;
                 r.PK = finPK;
                 r.Z = finZ;
                 r.Pendiente = g;
@@ -194,6 +206,7 @@ void LeerAlzadoTCP(const std::string& entrada, std::vector<TAlzado>& Alzado) {
             }
         }
         gAnterior = g;
+        unidadAnterior = unidadG;
     }
 }
 
@@ -219,6 +232,7 @@ void LeerPlantaTCP(const std::string& entrada, std::int16_t formatoCampo, std::v
             TPlanta e = previa.e;
             e.N = lineas - 1;
             e.Longitud = actual.e.PK - previa.e.PK;
+            e.Linea = numero;
             if (e.Longitud == 0) throw Rechazo(Linea(numero) + ": el elemento tiene longitud nula.");
             if (e.Parametro != 0) {
                 e.Radio = GM::Radio_Clotoide(previa.e.Acimut, actual.e.Acimut, radioAntes, previa.e.Radio, e.Parametro);

@@ -59,6 +59,7 @@ void LeerPlantaTrazado(const std::string& entrada, std::vector<TPlanta>& Planta)
         e.N = static_cast<std::int32_t>(filas.size());
         e.PK = Valor(c, 8, 3, numero);
         e.Longitud = Valor(c, 8, 4, numero);
+        e.Linea = numero;
         e.X = Valor(c, 8, 5, numero);
         e.Y = Valor(c, 8, 6, numero);
         e.Acimut = Valor(c, 8, 7, numero);

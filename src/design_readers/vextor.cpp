@@ -172,7 +172,7 @@ bool Vextor_Planta(Context& ctx, Modulo& m, const design_readers::Ficheros& fich
             LeerPlantaVextor(m, entrada);
             for (std::size_t i = 1; i < m.PlantaVextor.size(); ++i) {
                 const TPlantaVextor& e = m.PlantaVextor[i];
-                Planta.push_back({e.N, e.PK, e.X, e.Y, e.Acimut, e.Radio, e.Parametro, e.Longitud});
+                Planta.push_back({e.N, e.PK, e.X, e.Y, e.Acimut, e.Radio, e.Parametro, e.Longitud, m.Lineas[i]});
             }
         });
     } catch (...) {
@@ -191,7 +191,7 @@ bool Vextor_Alzado(Context& ctx, design_readers::WindowServices& window, Modulo&
                 LeerAlzadoVextor(m, entrada);
                 for (std::size_t i = 1; i < m.AlzadoVextor.size(); ++i) {
                     const TAlzadoVextor& e = m.AlzadoVextor[i];
-                    Alzado.push_back({e.N, e.PK, e.Z, e.Pendiente, e.Kv, e.Longitud});
+                    Alzado.push_back({e.N, e.PK, e.Z, e.Pendiente, e.Kv, e.Longitud, m.Lineas[i]});
                 }
             },
             alzado);

@@ -7,7 +7,6 @@
 
 #include "alignment_check.h"
 #include "design_readers/clip_planta_rtf.h"
-#include "field_writers/rechazo.h"
 
 namespace {
 
@@ -54,7 +53,10 @@ TEST(ClipPlantaRTF, TheClosingElement) {
                     {{1, 0, 10, 20, 50, 0.001, 150, 80}, {2, 80, 60, 70, 60, 0, 0, 0.01}});
     ExpectElementos(Leer(primera), {{1, 0, 10, 20, 50, 0, 0, 0.01}});
     EXPECT_EQ(Leer("Estaci\xF3n\tLongitud\tX\tY\tAcimut\tRadio\tPar\xE1metro\r\n").size(), 1u);
-    EXPECT_THROW(Leer(primera + "0+080\t-80\t60\t70\t60\t0\t\r\n"), Rechazo);
+    // A row that runs back keeps its length and names its line: the reader shape refuses it.
+    const auto atras = Leer(primera + "0+080\t-80\t60\t70\t60\t0\t\r\n");
+    EXPECT_EQ(atras[1].Longitud, -80);
+    EXPECT_EQ(atras[1].Linea, 2);
 }
 
 }  // namespace

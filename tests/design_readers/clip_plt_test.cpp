@@ -58,6 +58,12 @@ TEST_F(ClipPlt, ClothoidAndRepeatedPoint) {
            {{0, 0, 0, 100, 0, 0, 100}, {100, 100, 0, 100, 0.001, 223.607, 100}, {200, 199.75, 4.99, 106.3662, 500, 0, 0.01}});
 }
 
+// Chainages written as kilometres + metres are read as such, not as their leading number.
+TEST_F(ClipPlt, ChainagesInKilometresAndMetres) {
+    Expect(Read("*PLT\r\n0+000.000,1000.000,2000.000,100.0000,0,0\r\n1+100.000,2100.000,2000.000,100.0000,0,0\r\n"),
+           {{0, 1000, 2000, 100, 0, 0, 1100}, {1100, 2100, 2000, 100, 0, 0, 0.01}});
+}
+
 TEST_F(ClipPlt, OneLineGivesOnlyTheClosingElement) {
     Expect(Read("*PLT\r\n12.5,1,2,3,0,0"), {{12.5, 1, 2, 3, 0, 0, 0.01}});
 }

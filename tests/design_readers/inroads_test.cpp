@@ -131,4 +131,13 @@ TEST_F(InRoadsRun, AlzadoInFormats0And3) {
               "D:S=300.000;SL= 100.000;Z= 101.000;P= -1.0000\r\n");
 }
 
+// A curve row whose exit grade is its entry grade as the report writes them (3
+// decimals) is a plain grade, not a parabola of Kv 7e17.
+TEST_F(InRoadsRun, AlzadoEqualGradesGiveNoCurve) {
+    WriteBytes(dir.File("r.txt"), "LIN 0+000.000 100.000 0.013 0\nPAR 0+100.000 101.300 0.013 3000\nLIN 0+200.000 102.600 0.013 0\n");
+    std::vector<TAlzado> alzado(1);
+    design_readers::LeerAlzadoInRoads(dir.File("r.txt"), alzado);
+    testing_support::ExpectAlzado(alzado, {{}, {1, 0, 100, 0.013, 0, 100}, {2, 100, 101.3, 0.013, 0, 100}}, 1e-12);
+}
+
 }  // namespace

@@ -51,6 +51,16 @@ TEST(TCPAlzado, CaseDCurvesThatMeetGetNoGradeBetween) {
                                                               {4, 250, 100.5, -0.01, 0, 50}});
 }
 
+// Equal grades make a sag even where the entry grade, found from the end of the grade
+// before (100.09 at 90), comes out 4e-16 above 0.001.
+TEST(TCPAlzado, EqualGradesGiveAPositiveKv) {
+    TempDir dir;
+    WriteBytes(dir.File("a.txt"), "0 100.000 0 0 0\n100 100.100 5000 10 0\n200 100.200 0 0 0\n");
+    testing_support::ExpectElementos(Alzado(dir.File("a.txt")), {{1, 0, 100, 0.001, 0, 90},
+                                                              {2, 90, 100.09, 0.001, 5000, 20},
+                                                              {3, 110, 100.11, 0.001, 0, 90}});
+}
+
 TEST(TCPAlzado, DivisionsByZeroAreRefusedByTheirLine) {
     testing_support::ExpectRechazos<TAlzado>(
         design_readers::LeerAlzadoTCP,
