@@ -53,14 +53,17 @@ void KTWProfileReader::DropLastPoint() {
     if (point == 0) return;
     d.pop_back();
     file_.Puntos.CotasLeidas.pop_back();
+    const std::size_t ownerIndex = owners_.back();
+    owners_.pop_back();
     droppedOnLine_ = true;
-    if (lastOwner_ == 0) return;
-    PerfilLeido& owner = file_.PerfilesLeidos[lastOwner_ - 1];
+    if (ownerIndex == 0) return;
+    PerfilLeido& owner = file_.PerfilesLeidos[ownerIndex - 1];
+    // A word 42 after the point has already taken it out of its profile.
     if (owner.Ultimo != point) return;
     if (owner.Primero == point) {
         owner.Primero = 0;
         owner.Ultimo = 0;
-        if (lastOwner_ == current_) firstPointPending_ = true;
+        if (ownerIndex == current_) firstPointPending_ = true;
     } else {
         owner.Ultimo = point - 1;
     }
@@ -104,6 +107,7 @@ void KTWProfileReader::Number(int wi, double value, bool& stop) {
             }
             d.push_back(value);
             c.push_back(0);
+            owners_.push_back(0);
         }
         const auto point = static_cast<std::int64_t>(d.size() - 1);
         if (firstPointPending_) {
@@ -111,13 +115,14 @@ void KTWProfileReader::Number(int wi, double value, bool& stop) {
             firstPointPending_ = false;
         }
         perfil.Ultimo = point;
-        lastOwner_ = current_;
+        owners_.back() = current_;
         return;
     }
     case 83:
         if (format3_) {
             d.push_back(0);
             c.push_back(0);
+            owners_.push_back(0);
             droppedOnLine_ = false;
         }
         if (c.size() == 1) return;

@@ -3,6 +3,7 @@
 // profile with its chainage, axis point and direction; the measurement lines after
 // it carry its points (word 78 the offset, word 83 the elevation).
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,9 @@ private:
     std::size_t current_ = 0;        // 1-based number of the current profile; 0 before the first
     bool firstPointPending_ = false;
     double lastPointPk_ = 0;         // word 77, carried from line to line
-    std::size_t lastOwner_ = 0;      // the profile the last point's offset went to
+    // The profile each point's offset went to (0: none), by point index: a point
+    // taken back leaves the profile that holds it, whichever that is.
+    std::vector<std::size_t> owners_ = std::vector<std::size_t>(1);
     bool droppedOnLine_ = false;     // a point of this line was taken back
     std::int64_t words_ = 0;
 };
