@@ -50,14 +50,37 @@ TEST_F(BinaryConverters, NamePaddingNeverMovesTheColumns) {
     EXPECT_EQ(Output(), "N1" + tail + "N2" + tail + "N3" + tail);
 }
 
-TEST_F(BinaryConverters, EmptyInputs) {
-    // An empty text file, or a drawing with only its opening and closing lines.
-    ConvertBinaryTaqui(Request("o.fic", "", "Estandar"), state, vertices);
-    EXPECT_EQ(Output(), "");
-    ConvertBinaryAnalysis(Request("a.LIB", std::string(59, 'x'), "DXF"), state, vertices);
-    EXPECT_EQ(Output(), "0\r\nSECTION\r\n2\r\nENTITIES\r\n 0\r\nENDSEC\r\n0\r\nEOF\r\n");
-    ConvertBinaryTaquiIstram(Request("o.fic", std::string(165, 'x'), "InRoads"), [](const std::string&) {});
-    EXPECT_EQ(Output(), "");
+TEST_F(BinaryConverters, InputsWithoutACompleteRecordAreRefused) {
+    // Empty, or one byte short of a record (.FIC 166, .LIB 60, .PTO 34 bytes): the
+    // old output stays as it was.
+    struct Case {
+        const char* input;
+        std::size_t bytes;
+        const char* filtro;
+    };
+    const Case cases[] = {{"o.fic", 0, "Estandar"}, {"o.fic", 165, "DXF"},    {"o.fic", 165, "InRoads"},
+                          {"a.LIB", 59, "DXF"},     {"a.LIB", 0, "Elsamex"},  {"p.pto", 33, "Estandar"},
+                          {"p.bas", 0, "DXF"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.input) + " " + c.filtro);
+        WriteBytes(dir.File("salida"), "anterior");
+        const BinaryRequest request = Request(c.input, std::string(c.bytes, 'x'), c.filtro);
+        try {
+            if (c.filtro == std::string("InRoads")) {
+                ConvertBinaryTaquiIstram(request, [](const std::string&) {});
+            } else if (c.input[0] == 'o') {
+                ConvertBinaryTaqui(request, state, vertices);
+            } else if (c.input[0] == 'a') {
+                ConvertBinaryAnalysis(request, state, vertices);
+            } else {
+                ConvertBinaryBasesPuntos(request, state, vertices);
+            }
+            ADD_FAILURE() << "converted";
+        } catch (const ConversionError& error) {
+            EXPECT_STREQ(error.what(), "El fichero no contiene ningún registro que transformar.");
+        }
+        EXPECT_EQ(Output(), "anterior");
+    }
 }
 
 TEST_F(BinaryConverters, ValuesThatAreNotNumbersAreRefused) {

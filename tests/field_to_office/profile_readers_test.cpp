@@ -170,6 +170,27 @@ std::string Point(const std::string& name, double x, double y, double cota, doub
     return p;
 }
 
+TEST_F(ProfileReaders, ListsAndPRFWithoutARecordAreRefused) {
+    // No axis or side line in a list; no whole point record after a .PRF header.
+    const std::string lists[] = {"", "Listado de perfiles\r\nD200 1 1 1\r\nE100 1 2\r\n"};
+    const std::string prfs[] = {"", Group(10, 0, 0, 0) + std::string(41, 'x')};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        WriteBytes(dir_.File("out"), "anterior");
+        try {
+            if (i < 2) {
+                ConvertTextPerfiles(Request(lists[i]), state_, vertices_);
+            } else {
+                ConvertPRFPerfiles(Request(prfs[i - 2], "Estandar"), state_, vertices_, [](const std::string&) {});
+            }
+            ADD_FAILURE() << "converted";
+        } catch (const ConversionError& error) {
+            EXPECT_STREQ(error.what(), "El fichero no contiene ningún registro que transformar.");
+        }
+        EXPECT_EQ(ReadBytes(dir_.File("out")), "anterior");
+    }
+}
+
 TEST_F(ProfileReaders, PRFGroupsSortedMergedAndPrinted) {
     const std::string file = Group(20, 1, 2, 0) + Point("P1", 10, 20, 5.5, -1.25) +
                              Group(10, 3, 4, 0) +  // no points: skipped
