@@ -53,12 +53,13 @@ void KTWProfileReader::DropLastPoint() {
     if (point == 0) return;
     d.pop_back();
     file_.Puntos.CotasLeidas.pop_back();
-    const std::size_t ownerIndex = owners_.back();
-    owners_.pop_back();
     droppedOnLine_ = true;
-    if (ownerIndex == 0) return;
+    if (runs_.empty()) return;
+    const std::size_t ownerIndex = runs_.back().perfil;
+    if (runs_.back().primero == point) runs_.pop_back();
     PerfilLeido& owner = file_.PerfilesLeidos[ownerIndex - 1];
-    // A word 42 after the point has already taken it out of its profile.
+    // A point that never had an offset, or that a word 42 after it has taken out
+    // of its profile, is in no profile.
     if (owner.Ultimo != point) return;
     if (owner.Primero == point) {
         owner.Primero = 0;
@@ -107,7 +108,6 @@ void KTWProfileReader::Number(int wi, double value, bool& stop) {
             }
             d.push_back(value);
             c.push_back(0);
-            owners_.push_back(0);
         }
         const auto point = static_cast<std::int64_t>(d.size() - 1);
         if (firstPointPending_) {
@@ -115,14 +115,13 @@ void KTWProfileReader::Number(int wi, double value, bool& stop) {
             firstPointPending_ = false;
         }
         perfil.Ultimo = point;
-        owners_.back() = current_;
+        if (runs_.empty() || runs_.back().perfil != current_) runs_.push_back({current_, point});
         return;
     }
     case 83:
         if (format3_) {
             d.push_back(0);
             c.push_back(0);
-            owners_.push_back(0);
             droppedOnLine_ = false;
         }
         if (c.size() == 1) return;

@@ -41,9 +41,14 @@ private:
     std::size_t current_ = 0;        // 1-based number of the current profile; 0 before the first
     bool firstPointPending_ = false;
     double lastPointPk_ = 0;         // word 77, carried from line to line
-    // The profile each point's offset went to (0: none), by point index: a point
-    // taken back leaves the profile that holds it, whichever that is.
-    std::vector<std::size_t> owners_ = std::vector<std::size_t>(1);
+    // The points whose offsets went to one profile follow each other: each run
+    // holds the profile and the run's first point. A point taken back leaves the
+    // profile that holds it, whichever that is.
+    struct Run {
+        std::size_t perfil;  // 1-based
+        std::int64_t primero;
+    };
+    std::vector<Run> runs_;
     bool droppedOnLine_ = false;     // a point of this line was taken back
     std::int64_t words_ = 0;
 };
