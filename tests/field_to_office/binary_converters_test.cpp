@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -53,33 +54,23 @@ TEST_F(BinaryConverters, NamePaddingNeverMovesTheColumns) {
 TEST_F(BinaryConverters, InputsWithoutACompleteRecordAreRefused) {
     // Empty, or one byte short of a record (.FIC 166, .LIB 60, .PTO 34 bytes): the
     // old output stays as it was.
-    struct Case {
-        const char* input;
-        std::size_t bytes;
-        const char* filtro;
+    const auto istram = [](const BinaryRequest& r, const State&, std::int32_t&) {
+        ConvertBinaryTaquiIstram(r, [](const std::string&) {});
     };
-    const Case cases[] = {{"o.fic", 0, "Estandar"}, {"o.fic", 165, "DXF"},    {"o.fic", 165, "InRoads"},
-                          {"a.LIB", 59, "DXF"},     {"a.LIB", 0, "Elsamex"},  {"p.pto", 33, "Estandar"},
-                          {"p.bas", 0, "DXF"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.input) + " " + c.filtro);
+    const std::function<void(const BinaryRequest&, const State&, std::int32_t&)> converters[] = {
+        ConvertBinaryTaqui, istram, ConvertBinaryAnalysis, ConvertBinaryBasesPuntos};
+    const char* const inputs[] = {"o.fic", "o.fic", "a.LIB", "p.pto"};
+    const std::size_t sizes[] = {165, 0, 59, 33};
+    for (int i = 0; i < 4; ++i) {
         WriteBytes(dir.File("salida"), "anterior");
-        const BinaryRequest request = Request(c.input, std::string(c.bytes, 'x'), c.filtro);
+        const BinaryRequest request = Request(inputs[i], std::string(sizes[i], 'x'), i == 2 ? "DXF" : "InRoads");
         try {
-            if (c.filtro == std::string("InRoads")) {
-                ConvertBinaryTaquiIstram(request, [](const std::string&) {});
-            } else if (c.input[0] == 'o') {
-                ConvertBinaryTaqui(request, state, vertices);
-            } else if (c.input[0] == 'a') {
-                ConvertBinaryAnalysis(request, state, vertices);
-            } else {
-                ConvertBinaryBasesPuntos(request, state, vertices);
-            }
-            ADD_FAILURE() << "converted";
+            converters[i](request, state, vertices);
+            ADD_FAILURE() << inputs[i] << " converted";
         } catch (const ConversionError& error) {
             EXPECT_STREQ(error.what(), "El fichero no contiene ningún registro que transformar.");
         }
-        EXPECT_EQ(Output(), "anterior");
+        EXPECT_EQ(Output(), "anterior") << inputs[i];
     }
 }
 
