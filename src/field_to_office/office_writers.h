@@ -46,7 +46,8 @@ public:
 
     // Topcal and Brennsoft lines as the user-filter converter writes them: the
     // reflector height before the instrument height, and numbers with the mask of
-    // its own words (KTWDecoderState::MascaraUsuario).
+    // its own words (KTWDecoderState::MascaraUsuario). Until one of those words has
+    // come, the mask of the distance words serves, as it always has.
     void ComoFiltroDeUsuario() { filtroUsuario_ = true; }
 
 private:
@@ -57,7 +58,7 @@ private:
     void Topcal(const KTWDecoderState& state, BufferedOutput& out);
     // The number mask of the Topcal and Brennsoft lines.
     std::string_view Mascara(const KTWDecoderState& state) const {
-        return filtroUsuario_ ? state.MascaraUsuario : state.MascaraUnidad;
+        return filtroUsuario_ && !state.MascaraUsuario.empty() ? state.MascaraUsuario : state.MascaraUnidad;
     }
     void TCP(KTWDecoderState& state, BufferedOutput& out);
     void Istram(KTWDecoderState& state, BufferedOutput& out);

@@ -384,6 +384,9 @@ TEST(UserFilterConverters, KTWTopcalAndBrennsoftMask) {
     };
     const Case cases[] = {
         {"Topcal", alturas, "0                P1         0.0000 0.0000 1.235 1.500 1.600"},
+        // None of those words yet: the unit digit of the last distance or height.
+        {"Topcal", "11...0+000000P1 31...6+00015000 87...0+00001500 ",
+         "0                P1         0.0000 0.0000 1.500 1.500 0.000"},
         {"Topcal", alturas + "58...8+00000012 ", "0                P1         0.0000 0.0000 1.23456 1.50000 1.60000"},
         {"Brennsoft", "11...0+000000P1 81...8-99999999 82...8+00000001 83...0-00000000 58...8+00000012 ",
          "P1         , -999.99999 , 0.00001 , 0.00000 , 0                "},
