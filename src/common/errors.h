@@ -9,3 +9,6 @@ class ConversionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The refusal of an input that holds not one complete record to convert.
+inline constexpr const char* kSinRegistros = "El fichero no contiene ningún registro que transformar.";

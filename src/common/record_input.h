@@ -21,6 +21,9 @@ public:
     // be read.
     const unsigned char* Next();
 
+    // Whether a complete record is left to read.
+    bool HasRecord() { return end_ - begin_ >= recordSize_ || Fill(); }
+
 private:
     bool Fill();
 

@@ -9,6 +9,8 @@
 BinaryConversion::BinaryConversion(const BinaryRequest& request, std::size_t recordSize, const State& state,
                                    std::int32_t& contadorVertices, bool dxfAllowed)
     : input_(request.entrada, recordSize), sep_(request.decimalSeparator) {
+    // A file too short for one record is no file of this kind: the old output stays.
+    if (!input_.HasRecord()) throw ConversionError(kSinRegistros);
     if (dxfAllowed && request.filtro == "DXF") {
         dxf_.emplace(request.salida, state, contadorVertices);
     } else {

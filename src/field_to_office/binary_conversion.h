@@ -19,7 +19,8 @@
 class BinaryConversion {
 public:
     // Opens the input and creates the output: the DXF writer for the filter "DXF"
-    // (unless `dxfAllowed` is false), a text file otherwise.
+    // (unless `dxfAllowed` is false), a text file otherwise. An input without one
+    // complete record is refused (ConversionError) before any output is begun.
     BinaryConversion(const BinaryRequest& request, std::size_t recordSize, const State& state,
                      std::int32_t& contadorVertices, bool dxfAllowed = true);
 

@@ -24,13 +24,27 @@ constexpr std::string_view kEnd = "\r\n";
 // The decimals of a label: 1 to 3; any other value gives none (the mask "0").
 int LabelDecimals(std::int16_t decimals) { return decimals >= 1 && decimals <= 3 ? decimals : 0; }
 
+// A DXF value is one line: a CR or LF inside a name, code or layer would put every
+// group code after it out of step. Each becomes a blank (a TAB does no harm).
+std::string_view OneLine(std::string_view text, std::string& buffer) {
+    bool breaks = false;
+    for (const char c : text) breaks |= (c == '\r') | (c == '\n');
+    if (!breaks) return text;
+    buffer.assign(text);
+    for (char& c : buffer) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return buffer;
+}
+
 // A value printed as a number: its Str form and a trailing blank.
 std::string PrintedNumber(double value) { return Num::Str(value) + " "; }
 
 }  // namespace
 
 void DXFWriter::TextHead(PaddedText& head, std::string_view layer, const std::string& color) {
-    head.Assign({"0\r\nTEXT\r\n8\r\n", layer, "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n", color, "\r\n10\r\n"});
+    std::string buffer;
+    head.Assign({"0\r\nTEXT\r\n8\r\n", OneLine(layer, buffer), "\r\n50\r\n0.0\r\n51\r\n0.0\r\n62\r\n", color, "\r\n10\r\n"});
 }
 
 DXFWriter::DXFWriter(std::string path, const State& state, std::int32_t& contadorVertices)
@@ -120,7 +134,7 @@ void DXFWriter::Labels(const PaddedText* const heads[4], std::string_view label1
                        std::string_view codigo) {
     const double s = step_;
     if (layers_[0].activo || layers_[2].activo || layers_[3].activo) Number(xRight_, x + 2 * s);
-    if (layers_[0].activo) Text(*heads[0], xRight_, y_, label1);
+    if (layers_[0].activo) Text(*heads[0], xRight_, y_, OneLine(label1, oneLine_));
     if (layers_[1].activo) {
         const int decimals = layers_[1].decimales;
         Number(xLeft_, x - 14 * s);
@@ -134,7 +148,7 @@ void DXFWriter::Labels(const PaddedText* const heads[4], std::string_view label1
     }
     if (layers_[3].activo) {
         Number(yText_, y - 6 * s);
-        Text(*heads[3], xRight_, yText_, codigo);
+        Text(*heads[3], xRight_, yText_, OneLine(codigo, oneLine_));
     }
 }
 

@@ -2,7 +2,8 @@
 // The DXF drawing of the "DXF" filter: an ENTITIES section alone, with one POINT
 // per written point (or one closed POLYLINE per tunnel profile) followed by its
 // TEXT labels on up to four label layers. Every number uses "." whatever the
-// user's regional settings: a DXF with decimal commas cannot be read.
+// user's regional settings: a DXF with decimal commas cannot be read. Every text
+// value (names, codes, layers) is one line: its CR and LF bytes are written as blanks.
 //
 // One writer serves one conversion: the constructor starts the file (header),
 // WriteDXFFooter ends it and gives it its name. A conversion that stops before
@@ -34,7 +35,7 @@ public:
     DXFWriter(std::string path, const State& state, std::int32_t& contadorVertices);
 
     // One point and its labels (2D or 3D drawing). The name and the code are
-    // written with all their characters. In the tunnel-profile mode there is no
+    // written with all their characters, a CR or LF as a blank. In the tunnel-profile mode there is no
     // profile to draw: the conversion is refused (ConversionError).
     void WriteDXFPoint(std::string_view punto, double x, double y, double z, std::string_view codigo);
 
@@ -111,4 +112,5 @@ private:
     PaddedText zTail_;
     std::size_t zLineEnd_ = 0;
     PaddedText profileHeads_[4];
+    std::string oneLine_;  // a label text whose line breaks became blanks
 };

@@ -64,8 +64,9 @@ void ConvertKTWUser(const UserFilterRequest& request, const PedirComentario& com
     if (salida == Salida::Topcal || salida == Salida::Brennsoft) {
         office.emplace(salida == Salida::Topcal ? OfficeFilter::Topcal : OfficeFilter::Brennsoft, false, false,
                        request.decimalSeparator);
-        // Here the reflector height comes before the instrument's.
-        office->PrismaAntesQueInstrumento();
+        // Here the reflector height comes before the instrument's, and the numbers
+        // take the mask of this converter's own words.
+        office->ComoFiltroDeUsuario();
     }
     if (layout) {
         std::optional<std::string> comment;

@@ -166,6 +166,12 @@ void TakeUnit(char digit, KTWDecoderState& state) {
     state.MascaraUnidad = unit->mask;
 }
 
+// The user-filter mask from a word's unit digit; an unknown digit keeps it.
+void TakeUserMask(char digit, KTWDecoderState& state) {
+    const auto index = static_cast<unsigned char>(digit - '0');
+    if (index < kUnits.size() && kUnits[index].divisor != 0) state.MascaraUsuario = kUnits[index].mask;
+}
+
 // Words 76 to 78: -1 means "no value"; otherwise thousandths.
 double ThousandthsOrNone(double value) { return value == -1.0 ? 0.0 : value / 1000.0; }
 
@@ -230,6 +236,11 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
         case 71:
             state.Observacion.assign(DataText<N>(data));
             return;
+        case 58:
+        case 59:
+            // The prism constant and ppm: only their unit digit counts.
+            TakeUserMask(w[5], state);
+            return;
         case 21:
             d.Hz = DataAngle<N>(data, state.Unidades.Hz);
             return;
@@ -261,6 +272,7 @@ void DecodeWord(const char* w, KTWDecoderState& state) {
             break;
         default: return;  // 46, 51, 72-75 and the rest carry nothing this reader keeps
     }
+    if (wi >= 76 && wi <= 86) TakeUserMask(w[5], state);  // not 31 to 33, 87, 88
     TakeUnit(w[5], state);
     if (!state.Valores.test(static_cast<std::size_t>(wi)) && PlainSignedValue<N>(w + 6)) {
         // Not written by this conversion: a number of digits alone cannot fail.
@@ -294,6 +306,7 @@ void StartKTWConversion(KTWDecoderState& state) {
     state.DecimalesUnidad = -1;
     state.DigitoUnidad = -1;
     state.MascaraUnidad = {};
+    state.MascaraUsuario = {};
     state.Pk = state.DistanciaEje = state.DistanciaTunel = 0;
     state.NuevaEstacion = false;
     state.LineaCodigo = false;

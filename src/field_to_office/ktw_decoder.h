@@ -27,6 +27,10 @@ struct KTWDecoderState {
     // The byte of the last unit digit taken (-1 before the first): the same digit
     // again changes nothing.
     std::int32_t DigitoUnidad = -1;
+    // The number mask of the "Topcal" and "Brennsoft" lines that the user-filter
+    // converter writes: set by the unit digits of the words 58, 59, 76 to 78 and 81
+    // to 86 alone (the distances and heights do not change it); "" until the first.
+    std::string_view MascaraUsuario;
     // The numbers of DatoCampo that the "Estandar" lines show, as the whole numbers
     // of units their words hold, so that they are written without their doubles:
     // each stands for the double of its name on the current line, and is not known

@@ -54,13 +54,17 @@ void KTWProfileReader::DropLastPoint() {
     d.pop_back();
     file_.Puntos.CotasLeidas.pop_back();
     droppedOnLine_ = true;
-    if (lastOwner_ == 0) return;
-    PerfilLeido& owner = file_.PerfilesLeidos[lastOwner_ - 1];
+    if (runs_.empty()) return;
+    const std::size_t ownerIndex = runs_.back().perfil;
+    if (runs_.back().primero == point) runs_.pop_back();
+    PerfilLeido& owner = file_.PerfilesLeidos[ownerIndex - 1];
+    // A point that never had an offset, or that a word 42 after it has taken out
+    // of its profile, is in no profile.
     if (owner.Ultimo != point) return;
     if (owner.Primero == point) {
         owner.Primero = 0;
         owner.Ultimo = 0;
-        if (lastOwner_ == current_) firstPointPending_ = true;
+        if (ownerIndex == current_) firstPointPending_ = true;
     } else {
         owner.Ultimo = point - 1;
     }
@@ -111,7 +115,7 @@ void KTWProfileReader::Number(int wi, double value, bool& stop) {
             firstPointPending_ = false;
         }
         perfil.Ultimo = point;
-        lastOwner_ = current_;
+        if (runs_.empty() || runs_.back().perfil != current_) runs_.push_back({current_, point});
         return;
     }
     case 83:

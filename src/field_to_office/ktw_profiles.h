@@ -3,6 +3,7 @@
 // profile with its chainage, axis point and direction; the measurement lines after
 // it carry its points (word 78 the offset, word 83 the elevation).
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,14 @@ private:
     std::size_t current_ = 0;        // 1-based number of the current profile; 0 before the first
     bool firstPointPending_ = false;
     double lastPointPk_ = 0;         // word 77, carried from line to line
-    std::size_t lastOwner_ = 0;      // the profile the last point's offset went to
+    // The points whose offsets went to one profile follow each other: each run
+    // holds the profile and the run's first point. A point taken back leaves the
+    // profile that holds it, whichever that is.
+    struct Run {
+        std::size_t perfil;  // 1-based
+        std::int64_t primero;
+    };
+    std::vector<Run> runs_;
     bool droppedOnLine_ = false;     // a point of this line was taken back
     std::int64_t words_ = 0;
 };

@@ -149,7 +149,7 @@ void OfficeLineWriter::ModeloDigital(KTWDecoderState& state, BufferedOutput& out
 
 void OfficeLineWriter::Brennsoft(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
-    const std::string_view m = state.MascaraUnidad;
+    const std::string_view m = Mascara(state);
     line_.assign(d.Punto);
     line_ += " , ";
     Num::AppendFormat(line_, d.X, m, sep_);
@@ -167,7 +167,7 @@ void OfficeLineWriter::Brennsoft(const KTWDecoderState& state, BufferedOutput& o
 
 void OfficeLineWriter::Topcal(const KTWDecoderState& state, BufferedOutput& out) {
     const TDatoCampo& d = state.DatoCampo;
-    const std::string_view m = state.MascaraUnidad;
+    const std::string_view m = Mascara(state);
     line_.assign(d.Codigo1);
     line_ += ' ';
     line_ += d.Punto;
@@ -178,9 +178,9 @@ void OfficeLineWriter::Topcal(const KTWDecoderState& state, BufferedOutput& out)
     line_ += ' ';
     Num::AppendFormat(line_, d.DistGeometrica, m, sep_);
     line_ += ' ';
-    Num::AppendFormat(line_, prismaPrimero_ ? d.AlturaPrisma : d.AlturaInstrumento, m, sep_);
+    Num::AppendFormat(line_, filtroUsuario_ ? d.AlturaPrisma : d.AlturaInstrumento, m, sep_);
     line_ += ' ';
-    Num::AppendFormat(line_, prismaPrimero_ ? d.AlturaInstrumento : d.AlturaPrisma, m, sep_);
+    Num::AppendFormat(line_, filtroUsuario_ ? d.AlturaInstrumento : d.AlturaPrisma, m, sep_);
     out.WriteLine(line_);
 }
 

@@ -44,8 +44,11 @@ public:
     // turns a code 2 of value 0 into "68".
     void Write(KTWDecoderState& state, BufferedOutput& out);
 
-    // Topcal lines with the reflector height before the instrument height.
-    void PrismaAntesQueInstrumento() { prismaPrimero_ = true; }
+    // Topcal and Brennsoft lines as the user-filter converter writes them: the
+    // reflector height before the instrument height, and numbers with the mask of
+    // its own words (KTWDecoderState::MascaraUsuario). Until one of those words has
+    // come, the mask of the distance words serves, as it always has.
+    void ComoFiltroDeUsuario() { filtroUsuario_ = true; }
 
 private:
     void Analysis(const KTWDecoderState& state, BufferedOutput& out);
@@ -53,6 +56,10 @@ private:
     void ModeloDigital(KTWDecoderState& state, BufferedOutput& out);
     void Brennsoft(const KTWDecoderState& state, BufferedOutput& out);
     void Topcal(const KTWDecoderState& state, BufferedOutput& out);
+    // The number mask of the Topcal and Brennsoft lines.
+    std::string_view Mascara(const KTWDecoderState& state) const {
+        return filtroUsuario_ && !state.MascaraUsuario.empty() ? state.MascaraUsuario : state.MascaraUnidad;
+    }
     void TCP(KTWDecoderState& state, BufferedOutput& out);
     void Istram(KTWDecoderState& state, BufferedOutput& out);
 
@@ -70,5 +77,5 @@ private:
     PrintLine print_;
     std::string line_;
     std::string field_;
-    bool prismaPrimero_ = false;
+    bool filtroUsuario_ = false;
 };

@@ -41,6 +41,12 @@ double Finite(double value, std::size_t at) {
     return value;
 }
 
+// The whole point records of a group: a cut last record is not a point.
+std::size_t PointsOf(const GrupoPRF& g) {
+    const std::size_t first = g.Inicio + kCabecera;
+    return g.Fin > first ? (g.Fin - first) / kPunto : 0;
+}
+
 RegistroPerfil Cabecera(std::string_view bytes, std::size_t at) {
     RegistroPerfil r;
     r.Pk = Finite(Double(bytes, at), at);
@@ -167,6 +173,10 @@ void ConvertPRFPerfiles(const ProfileRequest& request, const State& state, std::
 
     bool truncated = false;
     std::vector<GrupoPRF> groups = ScanPRF(bytes, truncated);
+    // Not one point to convert: the old output stays.
+    if (std::none_of(groups.begin(), groups.end(), [](const GrupoPRF& g) { return PointsOf(g) > 0; })) {
+        throw ConversionError(kSinRegistros);
+    }
     if (truncated) aviso(DemasiadosPerfiles(groups.size()));
     std::stable_sort(groups.begin(), groups.end(), [](const GrupoPRF& a, const GrupoPRF& b) { return a.Pk < b.Pk; });
 
@@ -176,9 +186,8 @@ void ConvertPRFPerfiles(const ProfileRequest& request, const State& state, std::
     PerfilMedido perfil;
     double previousPk = -9999999;
     for (const GrupoPRF& g : groups) {
-        // Whole point records only: a cut last record is not a point.
         const std::size_t first = g.Inicio + kCabecera;
-        const std::size_t n = g.Fin > first ? (g.Fin - first) / kPunto : 0;
+        const std::size_t n = PointsOf(g);
         if (n == 0) continue;
         const RegistroPerfil cabecera = Cabecera(bytes, g.Inicio);
         if (cabecera.Pk != previousPk) {

@@ -35,6 +35,6 @@ std::vector<GrupoPRF> ScanPRF(std::string_view bytes, bool& truncated);
 std::string DemasiadosPerfiles(std::size_t converted);
 
 // One conversion; `aviso` shows a warning box. Throws ConversionError when it
-// cannot be done.
+// cannot be done, and when the file holds not one point record.
 void ConvertPRFPerfiles(const ProfileRequest& request, const State& state, std::int32_t& contadorVertices,
                         const std::function<void(const std::string&)>& aviso);

@@ -103,6 +103,9 @@ std::vector<double> ConvertTextPerfiles(const ProfileRequest& request, const Sta
         }
     }
 
+    // Not one axis or side point: the old output stays.
+    if (lines.empty()) throw ConversionError(kSinRegistros);
+
     // Profiles of one chainage share the axis point of the first of them that has one.
     std::map<double, std::size_t> axes;
     for (std::size_t i = 0; i < profiles.size(); ++i) {

@@ -13,6 +13,6 @@ struct State;
 
 // One conversion. Returns the chainages of the profiles that have no axis line and
 // were therefore not written, in list order. Throws ConversionError when it cannot
-// be done.
+// be done, and when the list holds not one axis or side point.
 std::vector<double> ConvertTextPerfiles(const ProfileRequest& request, const State& state,
                                         std::int32_t& contadorVertices);

@@ -181,7 +181,7 @@ std::int32_t Convert(const std::string& in, const std::string& out, bool dropFir
         }
         ++records;
     }
-    if (records == 0) throw ConversionError("El fichero no contiene ningún registro que transformar.");
+    if (records == 0) throw ConversionError(kSinRegistros);
     output.Commit();
     return records;
 }

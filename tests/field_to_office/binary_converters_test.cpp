@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -50,14 +51,27 @@ TEST_F(BinaryConverters, NamePaddingNeverMovesTheColumns) {
     EXPECT_EQ(Output(), "N1" + tail + "N2" + tail + "N3" + tail);
 }
 
-TEST_F(BinaryConverters, EmptyInputs) {
-    // An empty text file, or a drawing with only its opening and closing lines.
-    ConvertBinaryTaqui(Request("o.fic", "", "Estandar"), state, vertices);
-    EXPECT_EQ(Output(), "");
-    ConvertBinaryAnalysis(Request("a.LIB", std::string(59, 'x'), "DXF"), state, vertices);
-    EXPECT_EQ(Output(), "0\r\nSECTION\r\n2\r\nENTITIES\r\n 0\r\nENDSEC\r\n0\r\nEOF\r\n");
-    ConvertBinaryTaquiIstram(Request("o.fic", std::string(165, 'x'), "InRoads"), [](const std::string&) {});
-    EXPECT_EQ(Output(), "");
+TEST_F(BinaryConverters, InputsWithoutACompleteRecordAreRefused) {
+    // Empty, or one byte short of a record (.FIC 166, .LIB 60, .PTO 34 bytes): the
+    // old output stays as it was.
+    const auto istram = [](const BinaryRequest& r, const State&, std::int32_t&) {
+        ConvertBinaryTaquiIstram(r, [](const std::string&) {});
+    };
+    const std::function<void(const BinaryRequest&, const State&, std::int32_t&)> converters[] = {
+        ConvertBinaryTaqui, istram, ConvertBinaryAnalysis, ConvertBinaryBasesPuntos};
+    const char* const inputs[] = {"o.fic", "o.fic", "a.LIB", "p.pto"};
+    const std::size_t sizes[] = {165, 0, 59, 33};
+    for (int i = 0; i < 4; ++i) {
+        WriteBytes(dir.File("salida"), "anterior");
+        const BinaryRequest request = Request(inputs[i], std::string(sizes[i], 'x'), i == 2 ? "DXF" : "InRoads");
+        try {
+            converters[i](request, state, vertices);
+            ADD_FAILURE() << inputs[i] << " converted";
+        } catch (const ConversionError& error) {
+            EXPECT_STREQ(error.what(), "El fichero no contiene ningún registro que transformar.");
+        }
+        EXPECT_EQ(Output(), "anterior") << inputs[i];
+    }
 }
 
 TEST_F(BinaryConverters, ValuesThatAreNotNumbersAreRefused) {

@@ -192,6 +192,26 @@ TEST_F(EzdxfReads, Format2PointsAndBases) {
         "points": [[1000, 2000.5, 100.25]]})");
 }
 
+// Line breaks inside names, codes and layer names are written as blanks, a TAB as
+// it is: a lone LF, a lone CR, CR LF.
+TEST_F(EzdxfReads, LineBreaksInTextsAreBlanks) {
+    State state;
+    state.Layer2Activo = state.Layer3Activo = 0;
+    state.Layer1Nombre = "No\nPunto";
+    std::int32_t vertices = 0;
+    const std::string drawing = dir_.File("saltos.dxf");
+    DXFWriter dxf(drawing, state, vertices);
+    dxf.WriteDXFPoint("P\n1", 1000.5, 2000.25, 100.125, "C\r\nD");
+    dxf.WriteDXFPoint("P\r2", 10, 20, 30, "T\tAB");
+    dxf.WriteDXFFooter();
+    Check(drawing, R"({"counts": {"POINT": 2, "TEXT": 4}, "layers": ["0", "No Punto", "Codigo"],
+        "points": [[1000.5, 2000.25, 100.125], [10, 20, 30]],
+        "texts": [["No Punto", "P 1", 1002.5, 2000.25, 100.125, 1.3, 1],
+                  ["Codigo", "C  D", 1002.5, 1994.25, 100.125, 1.3, 4],
+                  ["No Punto", "P 2", 12, 20, 30, 1.3, 1],
+                  ["Codigo", "T\tAB", 12, 14, 30, 1.3, 4]]})");
+}
+
 TEST_F(EzdxfReads, EmptyDrawing) {
     State state;
     std::int32_t vertices = 0;

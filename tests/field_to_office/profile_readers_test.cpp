@@ -73,6 +73,19 @@ TEST_F(ProfileReaders, KTWEqualChainagesWideWordsAndDroppedPoints) {
     EXPECT_EQ(KTW(file), "*TER\r\n50.000 ,  2  , 0, 0\r\n-12345.68 ,11.00\r\n1.00 ,10.00\r\n");
 }
 
+TEST_F(ProfileReaders, KTWSecondTakeBackLeavesTheEarlierProfile) {
+    // The second elevation 0 takes back the point of the profile at 10, which is
+    // then empty; the next point belongs to the profile at 20 alone.
+    const std::string file =
+        "41....+00PERFIL 42...0+00010000 \r\n"
+        "77...0+00010000 78...0+00001000 83...0+00100000 \r\n"
+        "41....+00PERFIL 42...0+00020000 \r\n"
+        "77...0+00020000 78...0+00002000 83...0+00000000 \r\n"
+        "83...0+00000000 \r\n"
+        "77...0+00020000 78...0+00003000 83...0+00103000 \r\n";
+    EXPECT_EQ(KTW(file), "*TER\r\n20.000 ,  1  , 0, 0\r\n3.00 ,103.00\r\n");
+}
+
 TEST_F(ProfileReaders, KTWFormat3CountsAtTheElevationAndNegatesOffsets) {
     const std::string file =
         "41....+00PERFIL 42...0+00010000 \r\n"
@@ -155,6 +168,14 @@ std::string Point(const std::string& name, double x, double y, double cota, doub
     p.resize(10, '\0');
     for (double v : {x, y, cota, distancia}) PutDouble(p, v);
     return p;
+}
+
+TEST_F(ProfileReaders, PRFWithoutAPointRecordIsRefused) {
+    // A header and a point record cut one byte short: the old output stays.
+    WriteBytes(dir_.File("out"), "anterior");
+    ProfileRequest r = Request(Group(10, 0, 0, 0) + std::string(41, 'x'), "Estandar");
+    EXPECT_THROW(ConvertPRFPerfiles(r, state_, vertices_, [](const std::string&) {}), ConversionError);
+    EXPECT_EQ(ReadBytes(dir_.File("out")), "anterior");
 }
 
 TEST_F(ProfileReaders, PRFGroupsSortedMergedAndPrinted) {

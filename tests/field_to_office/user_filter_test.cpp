@@ -365,4 +365,41 @@ TEST(UserFilterConverters, KTWLinesThroughFiltersAndFixedLayouts) {
     EXPECT_THROW(ConvertKTWUser(request, comment, state, vertices), ConversionError);
 }
 
+// The number mask of these Topcal and Brennsoft lines comes from the last of the
+// words 58, 59, 76 to 78 and 81 to 86: the unit digits of the distances and
+// heights (31, 87, 88) divide their values but leave the mask alone.
+TEST(UserFilterConverters, KTWTopcalAndBrennsoftMask) {
+    TempDir dir;
+    UserFilterRequest request;
+    request.entrada = dir.File("obs.ktw");
+    request.salida = dir.File("out.txt");
+    request.formatoCampo = 1;
+    State state;
+    std::int32_t vertices = 0;
+    const std::string alturas = "11...0+000000P1 81...0+00001000 31...8+00123456 87...8+00150000 88...8+00160000 ";
+    struct Case {
+        const char* filtro;
+        std::string line;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Topcal", alturas, "0                P1         0.0000 0.0000 1.235 1.500 1.600"},
+        // None of those words yet: the unit digit of the last distance or height.
+        {"Topcal", "11...0+000000P1 31...6+00015000 87...0+00001500 ",
+         "0                P1         0.0000 0.0000 1.500 1.500 0.000"},
+        {"Topcal", alturas + "58...8+00000012 ", "0                P1         0.0000 0.0000 1.23456 1.50000 1.60000"},
+        {"Brennsoft", "11...0+000000P1 81...8-99999999 82...8+00000001 83...0-00000000 58...8+00000012 ",
+         "P1         , -999.99999 , 0.00001 , 0.00000 , 0                "},
+        // 59 with 6 sets four decimals; an unknown digit on 86 keeps them.
+        {"Brennsoft", "11...0+000000P1 81...0+00012345 59...6+00000000 86...2+00000000 ",
+         "P1         , 12.3450 , 0.0000 , 0.0000 , 0                "},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(request.entrada, c.line + "\r\n");
+        request.filtro = c.filtro;
+        ConvertKTWUser(request, {}, state, vertices);
+        EXPECT_EQ(ReadBytes(request.salida), std::string(c.expected) + "\r\n") << c.line;
+    }
+}
+
 }  // namespace
