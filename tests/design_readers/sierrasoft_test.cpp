@@ -245,7 +245,9 @@ TEST_F(SierraSoftRun, AKeptFileSendsItsAxisToTheSaveDialogWhoseFileIsWrittenFrom
     EXPECT_EQ(ReadBytes(dir.File("A1.PLA")), "antiguo");
     EXPECT_EQ(ReadBytes(dir.File("A1.ALZ")), "antiguo");
     EXPECT_EQ(ReadBytes(dir.File("OTRO.PLA")).size(), 120u);
-    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero" + dir.File("A1.PLA") + "\rya existe,  ¿Desea reemplazarlo?");
+    // Named as its summary names it.
+    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero" + UpperFileName(dir.File("A1.PLA")) + "\rya existe,  ¿Desea reemplazarlo?");
+    EXPECT_NE(desktop.Boxes()[1].text.find(UpperFileName(dir.File("OTRO.PLA"))), std::string::npos);
 }
 
 TEST_F(SierraSoftRun, SuperelevationTakesTheOffsetTypedWithACommaAndAClosedDialogEndsTheRun) {
