@@ -12,6 +12,8 @@
 namespace design_readers {
 namespace {
 
+constexpr const char* kSinSecciones = "No contiene ninguna sección.";
+
 // Asks the layer where the reader's way says so. False when the dialog was closed
 // without a choice.
 bool ElegirBloque(Context& ctx, CapaSeccion capa, char& bloque) {
@@ -47,6 +49,9 @@ void AnadirPunto(field_writers::TBloqueSeccion& bloque, double desplazamiento, d
 bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
                   char& bloque, const ParserSeccion& leer, LectorAlzado lectorAlzado) {
     State& s = ctx.state;
+    // Nothing to read: said before any question about the layer or the alzado, so
+    // that the answer to a question never hides it.
+    if (EntradaVacia(ficheros.entrada)) return Rechazar(ctx, ficheros, kTituloSeccion, kSinSecciones);
     if (!ElegirBloque(ctx, capa, bloque)) {
         // Closed without a choice: the request ends, nothing written, no summary.
         s.ErrorFichero = 1;
@@ -77,7 +82,7 @@ bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& f
             if (secciones++ == 0) pkInicial = Pk;
             pkFinal = Pk;
         });
-        if (secciones == 0) return Rechazar(ctx, ficheros, kTituloSeccion, "No contiene ninguna sección.");
+        if (secciones == 0) return Rechazar(ctx, ficheros, kTituloSeccion, kSinSecciones);
     } catch (const Rechazo& rechazo) {
         return Rechazar(ctx, ficheros, kTituloSeccion, rechazo.what());
     }
