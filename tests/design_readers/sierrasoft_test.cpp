@@ -58,6 +58,23 @@ TEST(SierraSoftGdx, TheSeparatorIsTheQuotedWordLessItsEnds) {
     }
 }
 
+// With a blank separator the keywords of two words still close their blocks: the
+// axis ends at its END AXIS and the next axis is found.
+TEST(SierraSoftGdx, ABlankSeparatorKeepsKeywordsOfTwoWords) {
+    testing_support::TempDir dir;
+    WriteBytes(dir.File("e.gdx"), UnEje("HORIZONTAL_ALIGNMENT\n1  0 0 100 100 0 0\nEND  HORIZONTAL_ALIGNMENT\n",
+                                        "HEADER\nSEPARATOR \" \"\nEND HEADER\n") +
+                                      "AXIS\nNAME \"A2\"\nSTART STATION 0\n"
+                                      "HORIZONTAL_ALIGNMENT\n1 5 5 100 10 0 0\nEND HORIZONTAL_ALIGNMENT\nEND AXIS\n");
+    LectorSierraSoft lector(dir.File("e.gdx"));
+    EjeSierraSoft eje;
+    ASSERT_TRUE(lector.LeeEje(eje));
+    lector.LeeCuerpo(LecturaEje::Alineaciones, eje);
+    testing_support::ExpectElementos(eje.planta, {{1, 1000, 0, 0, 100, 0, 0, 100}});
+    ASSERT_TRUE(lector.LeeEje(eje));
+    EXPECT_EQ(eje.nombre, "A2");
+}
+
 TEST(SierraSoftGdx, PlantaRowsChainTheirChainagesAndMarkSpiralsFromAStraight) {
     testing_support::TempDir dir;
     const EjeSierraSoft eje = Leer(dir,
@@ -78,23 +95,6 @@ TEST(SierraSoftGdx, PlantaRowsChainTheirChainagesAndMarkSpiralsFromAStraight) {
                                                   {4, 1190, 190, 0, 100, 0, 40, 30},
                                                   {5, 1220, 220, 0, 100, 0, 0, 20}});
     EXPECT_FALSE(std::signbit(eje.planta[5].Radio));
-}
-
-// With a blank separator the keywords of two words still close their blocks: the
-// axis ends at its END AXIS and the next axis is found.
-TEST(SierraSoftGdx, ABlankSeparatorKeepsKeywordsOfTwoWords) {
-    testing_support::TempDir dir;
-    WriteBytes(dir.File("e.gdx"), UnEje("HORIZONTAL_ALIGNMENT\n1  0 0 100 100 0 0\nEND  HORIZONTAL_ALIGNMENT\n",
-                                        "HEADER\nSEPARATOR \" \"\nEND HEADER\n") +
-                                      "AXIS\nNAME \"A2\"\nSTART STATION 0\n"
-                                      "HORIZONTAL_ALIGNMENT\n1 5 5 100 10 0 0\nEND HORIZONTAL_ALIGNMENT\nEND AXIS\n");
-    LectorSierraSoft lector(dir.File("e.gdx"));
-    EjeSierraSoft eje;
-    ASSERT_TRUE(lector.LeeEje(eje));
-    lector.LeeCuerpo(LecturaEje::Alineaciones, eje);
-    testing_support::ExpectElementos(eje.planta, {{1, 1000, 0, 0, 100, 0, 0, 100}});
-    ASSERT_TRUE(lector.LeeEje(eje));
-    EXPECT_EQ(eje.nombre, "A2");
 }
 
 TEST(SierraSoftGdx, VerticesGiveGradesAndParabolasTheirIncomingGrade) {
