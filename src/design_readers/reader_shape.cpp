@@ -1,10 +1,6 @@
 #include "design_readers/reader_shape.h"
 
-#include <string_view>
-
 #include "common/gm_continuity.h"
-#include "common/line_input.h"
-#include "design_readers/listing_lines.h"
 #include "field_writers/info_proyect.h"
 #include "field_writers/rechazo.h"
 #include "field_writers/write_files.h"
@@ -15,15 +11,6 @@ bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const 
                        platform::mb::Exclamation, titulo);
     ctx.state.ErrorFichero = 1;
     return false;
-}
-
-bool EntradaVacia(const std::string& entrada) {
-    LineInput input(entrada);
-    std::string_view linea;
-    while (input.Next(linea)) {
-        if (!LineaVacia(linea)) return false;
-    }
-    return true;
 }
 
 namespace {

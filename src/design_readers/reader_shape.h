@@ -42,10 +42,6 @@ using Parser = std::function<void(const std::string& entrada, std::vector<Elemen
 // ErrorFichero becomes 1. Returns false.
 bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const std::string& motivo);
 
-// Whether the input holds nothing but blanks, TABs, form feeds and line ends (or
-// nothing at all). Throws ConversionError when it cannot be read.
-bool EntradaVacia(const std::string& entrada);
-
 // The end of a planta or alzado run whose output is committed: the continuity
 // check, the names in the statistics and the summary.
 // `eje` names the axis in the continuity listing; `nota`, when not empty, ends the

@@ -1,8 +1,10 @@
 #include "design_readers/section_shape.h"
 
 #include <limits>
+#include <string_view>
 
 #include "common/errors.h"
+#include "common/line_input.h"
 #include "design_readers/estandar.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/form_seccion_tipo.h"
@@ -13,6 +15,17 @@ namespace design_readers {
 namespace {
 
 constexpr const char* kSinSecciones = "No contiene ninguna sección.";
+
+// Whether the input holds nothing but blanks, TABs, form feeds and line ends (or
+// nothing at all). Throws ConversionError when it cannot be read.
+bool EntradaVacia(const std::string& entrada) {
+    LineInput input(entrada);
+    std::string_view linea;
+    while (input.Next(linea)) {
+        if (!LineaVacia(linea)) return false;
+    }
+    return true;
+}
 
 // Asks the layer where the reader's way says so. False when the dialog was closed
 // without a choice.
