@@ -91,9 +91,13 @@ private:
     TPlanta Elemento(Tipo siguiente) {
         TPlanta e = ElementoDeFila(FilaPlanta1, r_ - 1);  // InRoads rows carry no parameter
         if (tipoAnterior_ == Tipo::Clotoide) {
+            // The radius the clothoid reaches is the one the next row starts with; only a
+            // clothoid row that states 0 leaves it to be found from the turn.
             std::optional<double> radioSiguiente;
             if (siguiente == Tipo::Recta) radioSiguiente = 0.0;
-            if (siguiente == Tipo::Arco) radioSiguiente = FilaPlanta2.Radio;
+            if (siguiente == Tipo::Arco || (siguiente == Tipo::Clotoide && FilaPlanta2.Radio != 0)) {
+                radioSiguiente = FilaPlanta2.Radio;
+            }
             try {
                 const ClotoideEnlazada c = ClotoideSinParametro(
                     {FilaPlanta1.Acimut, FilaPlanta2.Acimut, radioFinal_, radioSiguiente, FilaPlanta1.Longitud});

@@ -34,8 +34,9 @@ struct ClotoideListada {
     double Az1 = 0;                      // azimuth at its start (gon)
     double Az2 = 0;                      // azimuth at the start of the next row (gon)
     double RadioInicial = 0;             // the radius it leaves: 0 for a straight or zero curvature
-    std::optional<double> RadioSiguiente;  // the next row's radius when it is an arc (0 a straight);
-                                           // nothing when it is a clothoid or the end of the listing
+    std::optional<double> RadioSiguiente;  // the radius the next row starts with, when the listing
+                                           // states it (an arc's, a clothoid's; 0 a straight);
+                                           // nothing when it must come from the turn
     double Longitud = 0;
 };
 

@@ -70,11 +70,11 @@ void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TP
 }
 
 void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado,
-                    const std::string& eje) {
+                    const std::string& eje, const std::string& nota) {
     GM::Comprobar_Alzado(ctx.desktop, Alzado, eje);
     Nombres(ctx, ficheros);
     field_writers::Muestra_Resumen(ctx.desktop, 0, Info_Proyect::kAlzado, ctx.state.FormatoCampo,
-                                ctx.state.InfoProyecto);
+                                ctx.state.InfoProyecto, nota);
 }
 
 bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer, const std::string& eje) {

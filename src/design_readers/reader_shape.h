@@ -46,11 +46,12 @@ bool Rechazar(Context& ctx, const Ficheros& ficheros, const char* titulo, const 
 
 // The end of a planta or alzado run whose output is committed: the continuity
 // check, the names in the statistics and the summary.
-// `eje` names the axis in the continuity listing.
+// `eje` names the axis in the continuity listing; `nota`, when not empty, ends the
+// summary.
 void Resumen_Planta(Context& ctx, const Ficheros& ficheros, const std::vector<TPlanta>& Planta,
                     const std::string& eje = {});
 void Resumen_Alzado(Context& ctx, const Ficheros& ficheros, const std::vector<TAlzado>& Alzado,
-                    const std::string& eje = {});
+                    const std::string& eje = {}, const std::string& nota = {});
 
 // The planta shape. `eje` names the axis in the continuity listing.
 bool Leer_Planta(Context& ctx, const Ficheros& ficheros, const Parser<TPlanta>& leer, const std::string& eje = {});

@@ -1,7 +1,10 @@
 #include "design_readers/sdr.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
+#include "common/errors.h"
 #include "field_writers/info_proyect.h"
 #include "field_writers/rechazo.h"
 #include "field_writers/write_files.h"
@@ -27,6 +30,42 @@ void EscribirTodos(field_writers::WriteFiles& writer, const std::vector<Elemento
     for (std::size_t i = 1; i < v.size(); ++i) (writer.*escribir)(i, v);
 }
 
+// The old planta at the chosen name of a run that writes none: after this run it
+// would pass for this road's planta. It is moved aside beside itself before the
+// run's files take their names, removed once they have, and put back when the run
+// stops before.
+class PlantaAntigua {
+public:
+    explicit PlantaAntigua(const Ficheros& ficheros) : path_(ficheros.salida) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path_, error)) return;
+        for (int intento = 0; intento < 100 && apartada_.empty(); ++intento) {
+            const std::string nombre = path_ + ".~tarsel" + std::to_string(intento);
+            if (std::filesystem::exists(nombre, error)) continue;
+            std::filesystem::rename(path_, nombre, error);
+            if (error) break;
+            apartada_ = nombre;
+        }
+        if (apartada_.empty()) throw ConversionError("No se puede borrar el fichero " + ficheros.nombreSalida);
+    }
+    PlantaAntigua(const PlantaAntigua&) = delete;
+    PlantaAntigua& operator=(const PlantaAntigua&) = delete;
+    ~PlantaAntigua() {
+        if (apartada_.empty()) return;
+        std::error_code ignorado;
+        std::filesystem::rename(apartada_, path_, ignorado);
+    }
+    void Borrar() {
+        std::error_code ignorado;  // a copy that cannot go stays aside, never under the planta's name
+        if (!apartada_.empty()) std::filesystem::remove(apartada_, ignorado);
+        apartada_.clear();
+    }
+
+private:
+    std::string path_;
+    std::string apartada_;
+};
+
 }  // namespace
 
 bool SDR_Planta_Alzado(Context& ctx, const Ficheros& ficheros, const Ficheros& alzado, bool conPlanta) {
@@ -46,7 +85,7 @@ bool SDR_Planta_Alzado(Context& ctx, const Ficheros& ficheros, const Ficheros& a
     }
     const bool planta = conPlanta && l.Planta.size() > 1;
     const bool perfil = Alzado.size() > 1;
-    if (!l.registros) return Rechazar(ctx, ficheros, titulo, "El fichero no es de tipo SDR");
+    if (l.Planta.size() < 2 && l.Vertices.empty()) return Rechazar(ctx, ficheros, titulo, "El fichero no es de tipo SDR");
     if (!conPlanta && !perfil) return Rechazar(ctx, ficheros, titulo, "No contiene ningún elemento de alzado.");
     if (!planta && !perfil) {
         return Rechazar(ctx, ficheros, titulo, "No contiene ningún elemento de planta ni de alzado.");
@@ -63,11 +102,18 @@ bool SDR_Planta_Alzado(Context& ctx, const Ficheros& ficheros, const Ficheros& a
         escritorAlzado.emplace(deAlzado.salida, s.FormatoCampo, s.InfoProyecto, deAlzado.cabecera);
         EscribirTodos(*escritorAlzado, Alzado, &field_writers::WriteFiles::Write_Alzado);
     }
+    std::optional<PlantaAntigua> antigua;
+    if (conPlanta && !planta) antigua.emplace(ficheros);
     if (escritorPlanta) escritorPlanta->Commit();
     if (escritorAlzado) escritorAlzado->Commit();
+    if (antigua) antigua->Borrar();
 
     if (planta) Resumen_Planta(ctx, ficheros, l.Planta);
-    if (perfil) Resumen_Alzado(ctx, deAlzado, Alzado);
+    // A planta request that wrote no planta says so.
+    const std::string nota = conPlanta && !planta ? "No contiene ningún elemento de planta: no se ha escrito el fichero " +
+                                                        ficheros.nombreSalida + "."
+                                                  : std::string();
+    if (perfil) Resumen_Alzado(ctx, deAlzado, Alzado, {}, nota);
     return true;
 }
 

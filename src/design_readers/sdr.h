@@ -44,12 +44,11 @@ struct VerticeSDR {
 };
 
 // What a record file holds: the planta elements 1 .. n with the closing element
-// (azimuths in gon), the alzado vertices in file order, and whether any record of
-// the table was read at all.
+// (azimuths in gon) and the alzado vertices in file order. A file with neither holds
+// no road.
 struct LecturaSDR {
     std::vector<TPlanta> Planta = std::vector<TPlanta>(1);
     std::vector<VerticeSDR> Vertices;
-    bool registros = false;
 };
 
 // Reads the record file. Throws Rechazo naming the line for a record that cannot be

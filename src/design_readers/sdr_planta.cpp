@@ -66,10 +66,8 @@ void Registros(const std::string& entrada, std::vector<Horizontal>& h, LecturaSD
             const double curva = tipo == "36" ? f(3) : 0;
             if (curva < 0) Rechazar(numero, "el acuerdo vertical tiene longitud negativa.");
             l.Vertices.push_back({f(1), f(2), curva, numero});
-        } else {
-            continue;  // not a record of the road: it changes nothing
         }
-        l.registros = true;
+        // Any other record is not one of the road: it changes nothing.
     }
 }
 

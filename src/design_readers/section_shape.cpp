@@ -1,8 +1,10 @@
 #include "design_readers/section_shape.h"
 
 #include <limits>
+#include <string_view>
 
 #include "common/errors.h"
+#include "common/line_input.h"
 #include "design_readers/estandar.h"
 #include "design_readers/listing_lines.h"
 #include "design_readers/form_seccion_tipo.h"
@@ -11,6 +13,19 @@
 
 namespace design_readers {
 namespace {
+
+constexpr const char* kSinSecciones = "No contiene ninguna sección.";
+
+// Whether the input holds nothing but blanks, TABs, form feeds and line ends (or
+// nothing at all). Throws ConversionError when it cannot be read.
+bool EntradaVacia(const std::string& entrada) {
+    LineInput input(entrada);
+    std::string_view linea;
+    while (input.Next(linea)) {
+        if (!LineaVacia(linea)) return false;
+    }
+    return true;
+}
 
 // Asks the layer where the reader's way says so. False when the dialog was closed
 // without a choice.
@@ -47,6 +62,9 @@ void AnadirPunto(field_writers::TBloqueSeccion& bloque, double desplazamiento, d
 bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
                   char& bloque, const ParserSeccion& leer, LectorAlzado lectorAlzado) {
     State& s = ctx.state;
+    // Nothing to read: said before any question about the layer or the alzado, so
+    // that the answer to a question never hides it.
+    if (EntradaVacia(ficheros.entrada)) return Rechazar(ctx, ficheros, kTituloSeccion, kSinSecciones);
     if (!ElegirBloque(ctx, capa, bloque)) {
         // Closed without a choice: the request ends, nothing written, no summary.
         s.ErrorFichero = 1;
@@ -77,7 +95,7 @@ bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& f
             if (secciones++ == 0) pkInicial = Pk;
             pkFinal = Pk;
         });
-        if (secciones == 0) return Rechazar(ctx, ficheros, kTituloSeccion, "No contiene ninguna sección.");
+        if (secciones == 0) return Rechazar(ctx, ficheros, kTituloSeccion, kSinSecciones);
     } catch (const Rechazo& rechazo) {
         return Rechazar(ctx, ficheros, kTituloSeccion, rechazo.what());
     }

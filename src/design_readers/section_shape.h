@@ -83,7 +83,8 @@ void AnadirPunto(field_writers::TBloqueSeccion& bloque, double desplazamiento, d
 // alignment of a Corvana run (Estandar_Alzado when null). True after a completed run
 // (summary shown); false when the user cancelled the layer dialog, the vertical
 // alignment was refused or the input gave no section (said in a box, ErrorFichero
-// 1). Other failures propagate, and no old output is touched.
+// 1; an input with nothing in it before any question). Other failures propagate,
+// and no old output is touched.
 bool Leer_Seccion(Context& ctx, WindowServices& window, const FicherosSeccion& ficheros, CapaSeccion capa,
                   char& bloque, const ParserSeccion& leer, LectorAlzado alzado = nullptr);
 

@@ -55,7 +55,9 @@ std::string FicheroDeSalida(Context& ctx, WindowServices& window, int tipo, cons
                             const std::string& eje) {
     const std::int16_t formato = ctx.state.FormatoCampo;
     const std::string nombre = NombreFicheroSalida(formato, tipo, carpeta, eje);
-    if (nombre.empty() || !field_writers::Comprueba_Sobrescribir(ctx.desktop, nombre)) return nombre;
+    if (nombre.empty() || !field_writers::Comprueba_Sobrescribir(ctx.desktop, nombre, UpperFileName(nombre))) {
+        return nombre;
+    }
     const Guardar guardar = GuardarDe(formato, tipo);
     return window.GuardarEje(nombre, guardar.extension, guardar.filtro).value_or(std::string());
 }

@@ -66,6 +66,24 @@ bool BloqueDeClave(const std::string& clave, Bloque& bloque) {
     return false;
 }
 
+// The word after the first word of the line. A word in quotes runs to the last quote
+// of the line, blanks and TABs inside it included: SEPARATOR "<TAB>" names a TAB.
+std::string_view PalabraTrasClave(std::string_view linea) {
+    const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\f'; };
+    linea = Recortar(linea);
+    std::size_t k = 0;
+    while (k < linea.size() && !blanco(linea[k])) ++k;
+    while (k < linea.size() && blanco(linea[k])) ++k;
+    const std::string_view resto = linea.substr(k);
+    if (!resto.empty() && resto[0] == '"') {
+        const std::size_t ultima = resto.rfind('"');
+        if (ultima > 0) return resto.substr(0, ultima + 1);
+    }
+    std::size_t fin = 0;
+    while (fin < resto.size() && !blanco(resto[fin])) ++fin;
+    return resto.substr(0, fin);
+}
+
 // Fields 1 .. n trimmed of blanks and TABs, so that rows may be indented or padded.
 void RecortarCampos(TFields& campos, std::int32_t n) {
     for (std::int32_t k = 1; k <= n; ++k) {
@@ -98,8 +116,9 @@ LectorSierraSoft::LectorSierraSoft(const std::string& entrada) : input_(entrada)
         if (n < 2) continue;
         if (primera == "SEPARATOR") {
             // The separator stands in quotes; a word too short to hold one leaves ",".
-            const std::string& palabra = campos_[2].Texto;
-            if (palabra.size() > 2) separador_ = palabra.substr(1, palabra.size() - 2);
+            const std::string_view palabra = PalabraTrasClave(linea);
+            if (palabra.size() > 2) separador_ = std::string(palabra.substr(1, palabra.size() - 2));
+            separadorBlanco_ = LineaVacia(separador_);
         } else if (primera == "END" && Clave(campos_[2].Texto) == "HEADER") {
             return;
         }
@@ -149,7 +168,9 @@ void LectorSierraSoft::LeeCuerpo(LecturaEje que, EjeSierraSoft& eje) {
         std::int32_t n = 7;
         Strings::SplitString(linea, separador_, n, campos_, true);
         if (n == 0) continue;
-        const std::string clave = Clave(campos_[1].Texto);
+        // Keywords are written with blanks between their words: with a blank or TAB
+        // separator the first field holds only the first of them.
+        const std::string clave = Clave(separadorBlanco_ ? linea : std::string_view(campos_[1].Texto));
         if (clave == "END AXIS") break;
         if (BloqueDeClave(clave, bloque)) continue;
         const bool peraltes = que == LecturaEje::Peraltes;

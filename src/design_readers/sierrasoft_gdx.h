@@ -4,7 +4,9 @@
 //
 //   HEADER                              the header; SEPARATOR "x" gives the separator
 //     SEPARATOR ";"                     of the data rows: the word less its first and
-//   END HEADER                          last character, when longer than two (else ",")
+//   END HEADER                          last character, when longer than two (else ","),
+//                                       a quoted word taken to the last quote of the line
+//                                       so that it may be a TAB or a blank
 //   AXIS
 //     NAME "A1"                         the name: between the first and last quote
 //     START STATION 1000                the start chainage; the rows follow
@@ -72,6 +74,7 @@ private:
     LineInput input_;
     std::int64_t numero_ = 0;  // the line being read
     std::string separador_ = ",";
+    bool separadorBlanco_ = false;  // blanks, TABs or form feeds only
     TFields campos_ = TFields(1);
 };
 

@@ -62,7 +62,8 @@ void Info_Peraltes(std::int64_t i, double pk, TInfoProyecto& Info) {
 
 namespace field_writers {
 
-void Muestra_Resumen(platform::Desktop& desktop, int Error, int Tipo, int Formato, const TInfoProyecto& Info) {
+void Muestra_Resumen(platform::Desktop& desktop, int Error, int Tipo, int Formato, const TInfoProyecto& Info,
+                     const std::string& nota) {
     if (Error != 0) return;
     const char sep = desktop.DecimalSeparator();
     const auto pk = [sep](double v) { return Num::Format(v, "0.000", sep); };
@@ -87,6 +88,7 @@ void Muestra_Resumen(platform::Desktop& desktop, int Error, int Tipo, int Format
         alineacion(Info.PkInicialAlzado, Info.PkFinalAlzado);
         t += "\r\rRasantes Rectas      :  " + count(Info.RasantesRectas);
         t += "\rAcuerdos Verticales  :  " + count(Info.AcuerdosVerticales);
+        if (!nota.empty()) t += "\r\r" + nota;
         desktop.MsgBox(t, platform::mb::OKOnly, "Transformación fichero de Alzado");
         return;
     case Info_Proyect::kSeccionTipo:

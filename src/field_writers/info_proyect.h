@@ -4,6 +4,7 @@
 // 4 peraltes.
 
 #include <cstdint>
+#include <string>
 
 #include "common/info_proyecto.h"
 #include "common/records.h"
@@ -31,7 +32,9 @@ void Info_Peraltes(std::int64_t i, double pk, TInfoProyecto& Info);
 namespace field_writers {
 
 // The summary box of kind Tipo after a completed run; nothing when Error is not 0
-// or Tipo is not 1 to 4. Chainages use the user's decimal separator.
-void Muestra_Resumen(platform::Desktop& desktop, int Error, int Tipo, int Formato, const TInfoProyecto& Info);
+// or Tipo is not 1 to 4. Chainages use the user's decimal separator. A `nota` that
+// is not empty ends an alzado summary after an empty line.
+void Muestra_Resumen(platform::Desktop& desktop, int Error, int Tipo, int Formato, const TInfoProyecto& Info,
+                     const std::string& nota = {});
 
 }  // namespace field_writers

@@ -46,15 +46,15 @@ double Tamano_Fichero(const std::string& path) {
     return error ? 0 : static_cast<double>(size);
 }
 
-bool Comprueba_Sobrescribir(platform::Desktop& desktop, const std::string& path) {
+bool Comprueba_Sobrescribir(platform::Desktop& desktop, const std::string& path, const std::string& nombre) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return false;
     const auto noSePuede = [&] {
-        desktop.MsgBox("El fichero " + path + " no se puede reemplazar.", platform::mb::Exclamation, "Atencion");
+        desktop.MsgBox("El fichero " + nombre + " no se puede reemplazar.", platform::mb::Exclamation, "Atencion");
         return true;
     };
     if (!std::ifstream(path, std::ios::binary).is_open()) return noSePuede();
-    const int answer = desktop.MsgBox("El fichero" + path + "\rya existe,  ¿Desea reemplazarlo?", platform::mb::YesNo,
+    const int answer = desktop.MsgBox("El fichero" + nombre + "\rya existe,  ¿Desea reemplazarlo?", platform::mb::YesNo,
                                       "Atencion");
     if (answer != platform::answer::Yes) return true;
     if (!std::filesystem::remove(path, error) || error) return noSePuede();

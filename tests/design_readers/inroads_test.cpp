@@ -58,6 +58,42 @@ TEST_F(InRoadsRun, SpiralIntoSpiralInFormat0) {
     EXPECT_NE(boxes[0].text.find("Circulares           :   0\rClotoides            :   2"), std::string::npos);
 }
 
+// A spiral into a spiral whose row states the radius they meet at (-200): that radius,
+// not one rebuilt from the 4-decimal azimuths, gives A = sqrt(200 * 50) = 100 to both
+// and stays the exit spiral's radius, in every format.
+TEST_F(InRoadsRun, SpiralIntoSpiralUsesTheStatedRadius) {
+    WriteBytes(dir.File("espirales.txt"),
+               "LIN 18+449,584 0,000 425825,356 2414812,048 144,2949 211,441\r\n"
+               "SPI 18+661,025 0,000 425987,648 2414676,517 144,2949 50,000\r\n"
+               "SPI 18+711,025 -200,000 426027,300 2414646,115 136,3372 50,000\r\n"
+               "LIN 18+761,025 0,000 426071,446 2414622,713 128,3794 108,267\r\n"
+               "LIN 18+869,292 0,000 426169,132 2414576,032 128,3794 0,000\r\n");
+    state.FormatoCampo = 0;
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(dir.File("espirales.txt"), "eje.pla")));
+    const auto pla = testing_support::PlantaRecords(ReadBytes(dir.File("eje.pla")));
+    ASSERT_EQ(pla.size(), 4u);
+    EXPECT_EQ(pla[1].Radio, -0.001);  // from a straight, turning left
+    EXPECT_EQ(pla[1].Parametro, 100.0);
+    EXPECT_EQ(pla[2].Radio, -200.0);
+    EXPECT_EQ(pla[2].Parametro, 100.0);
+
+    state.FormatoCampo = 3;
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(dir.File("espirales.txt"), "eje.ptc")));
+    const std::string ptc = ReadBytes(dir.File("eje.ptc"));
+    EXPECT_NE(ptc.find("A;AO= 18661.025;L= 50.000;X= 425987.648;Y= 2414676.517;G= 144.2949;R= 0.000;A= 100.000\r\n"
+                       "A;AO= 18711.025;L= 50.000;X= 426027.300;Y= 2414646.115;G= 136.3372;R= 200.000;A= -100.000\r\n"),
+              std::string::npos)
+        << ptc;
+
+    state.FormatoCampo = 4;
+    ASSERT_TRUE(design_readers::InRoads_Planta(ctx, Files(dir.File("espirales.txt"), "eje.ktw")));
+    const std::string ktw = ReadBytes(dir.File("eje.ktw"));
+    EXPECT_NE(ktw.find("CLOTHIN 81..10+0000000426027300 82..10+0000002414646115 84..10+0000000018711025 "
+                       "85..10-0000000000200000 86..10+0000000000100000 \r\n"),
+              std::string::npos)
+        << ktw;
+}
+
 TEST_F(InRoadsRun, EggsEmptyReportsAndEqualRadii) {
     // The row "LIN 0+100,000 0 1000,000 2000,000 50,0000 120,000" read field by field,
     // then an egg from R 500 to R 250 over 100 m; the end row read as the end point.

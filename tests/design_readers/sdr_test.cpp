@@ -115,6 +115,48 @@ TEST_F(SDRRun, TheEggJoinsUpInTheFieldFile) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("eje.ALZ")));
 }
 
+// Files with no planta element and no vertical record hold no road, whatever else
+// they hold; the old output stays.
+TEST_F(SDRRun, AFileWithoutARoadIsNotAnSDRFile) {
+    const char* const casos[] = {"29NM           0.000        100.0000\r\n",
+                                 "hola\r\n",
+                                 "31  100.0000        0               \r\n",  // no length: builds nothing
+                                 ""};
+    WriteBytes(dir.File("eje.pla"), "antiguo");
+    for (const char* caso : casos) {
+        WriteBytes(dir.File("eje.sdr"), caso);
+        const design_readers::Ficheros f = Files(dir.File("eje.sdr"), "eje.pla", "EJE.SDR", "EJE.PLA");
+        EXPECT_FALSE(design_readers::SDR_Planta_Alzado(ctx, f, f, true)) << caso;
+        ASSERT_FALSE(desktop.Boxes().empty());
+        EXPECT_EQ(desktop.Boxes().back().text, "El fichero EJE.SDR no se ha transformado.\r\rEl fichero no es de tipo SDR");
+    }
+    EXPECT_EQ(desktop.Boxes().size(), 4u);
+    EXPECT_EQ(testing_support::ReadBytes(dir.File("eje.pla")), "antiguo");
+}
+
+// A planta request on vertical records alone writes the alzado and leaves no old
+// planta under the chosen name, and its summary says so; a run that fails at the
+// end puts the old planta back.
+TEST_F(SDRRun, VerticalRecordsAloneLeaveNoOldPlanta) {
+    WriteBytes(dir.File("eje.sdr"), R("34", {"0", "100"}) + "\r\n" + R("37", {"100", "101"}) + "\r\n");
+    WriteBytes(dir.File("eje.pla"), "antiguo");
+    const design_readers::Ficheros f = Files(dir.File("eje.sdr"), "eje.pla", "EJE.SDR", "EJE.PLA");
+    design_readers::Ficheros alzado = Files(dir.File("eje.sdr"), "eje.ALZ", "EJE.SDR", "EJE.ALZ");
+    std::filesystem::create_directories(dir.File("eje.ALZ/ocupado"));  // the alzado cannot take its name
+    EXPECT_THROW(design_readers::SDR_Planta_Alzado(ctx, f, alzado, true), std::exception);
+    EXPECT_EQ(testing_support::ReadBytes(dir.File("eje.pla")), "antiguo");
+    std::filesystem::remove_all(dir.File("eje.ALZ"));
+
+    ASSERT_TRUE(design_readers::SDR_Planta_Alzado(ctx, f, alzado, true));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("eje.pla")));
+    EXPECT_EQ(testing_support::ReadBytes(dir.File("eje.ALZ")).size(), 44u);
+    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    const std::string texto = desktop.Boxes()[0].text;
+    EXPECT_EQ(texto.substr(texto.rfind("\r\r")),
+              "\r\rNo contiene ningún elemento de planta: no se ha escrito el fichero EJE.PLA.");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);  // nothing left aside
+}
+
 TEST(SDRPlanta, SCurveAfterAnUnknownRecordAndRecordsThatChangeNothing) {
     TempDir dir;
     // No start record: the axis starts at the origin heading north. The unknown

@@ -48,11 +48,31 @@ TEST(SierraSoftGdx, TheSeparatorIsTheQuotedWordLessItsEnds) {
                  {"HEADER\nSEPARATOR ;\nEND HEADER\n", ","},  // one character: no quotes to take
                  {"HEADER\nSEPARATOR ;;\nEND HEADER\n", ","},
                  {"HEADER\nSEPARATOR \"<>\"\nEND HEADER\n", "<>"},
-                 {"SEPARATOR \";\"\nHEADER\nEND HEADER\n", ","}};  // before HEADER nothing counts
+                 {"SEPARATOR \";\"\nHEADER\nEND HEADER\n", ","},  // before HEADER nothing counts
+                 {"HEADER\r\nSEPARATOR \"\t\"\r\nEND HEADER\r\n", "\t"},  // a TAB or a blank in quotes
+                 {"HEADER\nSEPARATOR \" \" \nEND HEADER\n", " "},
+                 {"HEADER\nSEPARATOR \"\"\"\nEND HEADER\n", "\""}};
     for (const auto& caso : casos) {
         WriteBytes(dir.File("h.gdx"), caso.cabecera);
         EXPECT_EQ(LectorSierraSoft(dir.File("h.gdx")).Separador(), caso.separador) << caso.cabecera;
     }
+}
+
+// With a blank separator the keywords of two words still close their blocks: the
+// axis ends at its END AXIS and the next axis is found.
+TEST(SierraSoftGdx, ABlankSeparatorKeepsKeywordsOfTwoWords) {
+    testing_support::TempDir dir;
+    WriteBytes(dir.File("e.gdx"), UnEje("HORIZONTAL_ALIGNMENT\n1  0 0 100 100 0 0\nEND  HORIZONTAL_ALIGNMENT\n",
+                                        "HEADER\nSEPARATOR \" \"\nEND HEADER\n") +
+                                      "AXIS\nNAME \"A2\"\nSTART STATION 0\n"
+                                      "HORIZONTAL_ALIGNMENT\n1 5 5 100 10 0 0\nEND HORIZONTAL_ALIGNMENT\nEND AXIS\n");
+    LectorSierraSoft lector(dir.File("e.gdx"));
+    EjeSierraSoft eje;
+    ASSERT_TRUE(lector.LeeEje(eje));
+    lector.LeeCuerpo(LecturaEje::Alineaciones, eje);
+    testing_support::ExpectElementos(eje.planta, {{1, 1000, 0, 0, 100, 0, 0, 100}});
+    ASSERT_TRUE(lector.LeeEje(eje));
+    EXPECT_EQ(eje.nombre, "A2");
 }
 
 TEST(SierraSoftGdx, PlantaRowsChainTheirChainagesAndMarkSpiralsFromAStraight) {
@@ -189,6 +209,34 @@ TEST_F(SierraSoftRun, TwoAxesGiveFourFilesAndFourSummariesAndAHostileNameIsSkipp
     EXPECT_EQ(state.ErrorFichero, 0);
 }
 
+// SEPARATOR "<TAB>": rows split at TABs give a planta and a superelevation.
+TEST_F(SierraSoftRun, ATabSeparatorReadsPlantaAndSuperelevationRows) {
+    const std::string gdx =
+        "HEADER\r\nSEPARATOR \"\t\"\r\nEND HEADER\r\nAXIS\r\nNAME \"A1\"\r\nSTART STATION 0\r\n"
+        "HORIZONTAL_ALIGNMENT\r\n1\t0\t0\t100\t100\t0\t0\r\nEND HORIZONTAL_ALIGNMENT\r\n"
+        "SUPERELEVATION_LEFT\r\n0\t2\r\n100\t2.5\r\nEND SUPERELEVATION_LEFT\r\n"
+        "SUPERELEVATION_RIGHT\r\n0\t-2\r\n100\t-2.5\r\nEND SUPERELEVATION_RIGHT\r\nEND AXIS\r\n";
+    state.FormatoCampo = 2;
+    ASSERT_TRUE(design_readers::SierraSoft_Planta_Alzado(ctx, window, Carpeta(gdx)));
+    testing_support::ExpectPlanta(testing_support::PlantaRecords(ReadBytes(dir.File("A1.PLA"))),
+                                  {{1, 0, 0, 0, 100, 0, 0, 100}});
+    desktop.QueueAction([this] {
+        auto& f = desktop.Forms().Get<design_readers::Form_Offset_Alzado>("Form_Offset_Alzado");
+        f.Text1.UserType("0");
+        f.Command_Aceptar.UserClick();
+    });
+    ASSERT_TRUE(design_readers::SierraSoft_Peraltes(ctx, window, Carpeta(gdx)));
+    const std::string per = ReadBytes(dir.File("A1.PER"));
+    ASSERT_EQ(per.size(), 12u + 2 * 24);
+    EXPECT_EQ(testing_support::DoubleAt(per, 12 + 24), 100.0);
+    EXPECT_EQ(testing_support::DoubleAt(per, 12 + 24 + 8), 2.5);
+    EXPECT_EQ(testing_support::DoubleAt(per, 12 + 24 + 16), -2.5);
+    const auto& boxes = desktop.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[0].text.find("Pk Final             :  100.000\r\rRectas               :   1"), std::string::npos);
+    EXPECT_EQ(boxes[1].title, "Transformación fichero de Peraltes");
+}
+
 TEST_F(SierraSoftRun, TunelixKeepsEachKindInItsOwnHeadedFile) {
     state.FormatoCampo = 4;
     EXPECT_TRUE(design_readers::SierraSoft_Planta_Alzado(ctx, window, Carpeta(kDosEjes)));
@@ -209,7 +257,9 @@ TEST_F(SierraSoftRun, AKeptFileSendsItsAxisToTheSaveDialogWhoseFileIsWrittenFrom
     EXPECT_EQ(ReadBytes(dir.File("A1.PLA")), "antiguo");
     EXPECT_EQ(ReadBytes(dir.File("A1.ALZ")), "antiguo");
     EXPECT_EQ(ReadBytes(dir.File("OTRO.PLA")).size(), 120u);
-    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero" + dir.File("A1.PLA") + "\rya existe,  ¿Desea reemplazarlo?");
+    // Named as its summary names it.
+    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero" + UpperFileName(dir.File("A1.PLA")) + "\rya existe,  ¿Desea reemplazarlo?");
+    EXPECT_NE(desktop.Boxes()[1].text.find(UpperFileName(dir.File("OTRO.PLA"))), std::string::npos);
 }
 
 TEST_F(SierraSoftRun, SuperelevationTakesTheOffsetTypedWithACommaAndAClosedDialogEndsTheRun) {

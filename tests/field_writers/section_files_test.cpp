@@ -265,20 +265,20 @@ TEST(Superelevation, ThreeRowsOverAnOldLongerFileAndTheOverwriteQuestion) {
     TempDir dir;
     platform::ScriptedDesktop desktop;
     const std::string per = dir.File("EJE.PER");
-    EXPECT_FALSE(field_writers::Comprueba_Sobrescribir(desktop, per));  // absent: no question
+    EXPECT_FALSE(field_writers::Comprueba_Sobrescribir(desktop, per, "C:\\EJE.PER"));  // absent: no question
     EXPECT_TRUE(desktop.Boxes().empty());
 
     WriteBytes(per, std::string(500, 'x'));
     desktop.AnswerBox(platform::answer::No);
-    EXPECT_TRUE(field_writers::Comprueba_Sobrescribir(desktop, per));
+    EXPECT_TRUE(field_writers::Comprueba_Sobrescribir(desktop, per, "C:\\EJE.PER"));
     EXPECT_EQ(ReadBytes(per), std::string(500, 'x'));
     ASSERT_EQ(desktop.Boxes().size(), 1u);
-    EXPECT_EQ(desktop.Boxes()[0].text, "El fichero" + per + "\rya existe,  ¿Desea reemplazarlo?");
+    EXPECT_EQ(desktop.Boxes()[0].text, "El ficheroC:\\EJE.PER\rya existe,  ¿Desea reemplazarlo?");
     EXPECT_EQ(desktop.Boxes()[0].style, platform::mb::YesNo);
     EXPECT_EQ(desktop.Boxes()[0].title, "Atencion");
 
     desktop.AnswerBox(platform::answer::Yes);
-    EXPECT_FALSE(field_writers::Comprueba_Sobrescribir(desktop, per));
+    EXPECT_FALSE(field_writers::Comprueba_Sobrescribir(desktop, per, "C:\\EJE.PER"));
     EXPECT_FALSE(std::filesystem::exists(per));
     WriteBytes(per, std::string(500, 'x'));  // an old file back in the way is replaced whole
 
