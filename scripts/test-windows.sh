@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Cross-builds every layer but the Qt desktop for Windows with mingw-w64, with the
+# unit tests and the scenario runner, and runs them all under wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest cmake make)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=${TARSEL_JOBS:-$(nproc)}
+build=${TARSEL_WINDOWS_BUILD:-$root/build-win}
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache); fi
+
+# A wine of our own, quiet, without the Mono and Gecko installers of a first start.
+export WINEPREFIX=$build/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$build"
+# One wine server for every test program, ended with the run.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -p
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+wineboot -i >/dev/null 2>&1
+
+# GoogleTest from the sources Debian installs, built with the same compiler.
+gtest=$build/googletest-install
+if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  cmake -S /usr/src/googletest -B "$build/googletest" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest" "${launcher[@]}" >/dev/null
+  cmake --build "$build/googletest" -j"$jobs" >/dev/null
+  cmake --install "$build/googletest" >/dev/null
+fi
+
+cmake -S . -B "$build/tarsel" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+  -DTARSEL_WITH_QT=OFF -DTARSEL_BENCH=OFF -DTARSEL_FUZZ=OFF \
+  -DGTest_DIR="$gtest/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine "${launcher[@]}" >/dev/null
+cmake --build "$build/tarsel" -j"$jobs"
+ctest --test-dir "$build/tarsel" --output-on-failure -j"$jobs"
