@@ -5,12 +5,13 @@
 #include "field_writers/info_proyect.h"
 #include "field_writers/rechazo.h"
 #include "field_writers/write_files.h"
+#include "platform/files.h"
 
 namespace design_readers {
 
 std::string SegundoFicheroSDR(std::string_view salida, std::int16_t formato) {
     if (formato == 4) {
-        const std::size_t carpeta = salida.find_last_of("/\\");
+        const std::size_t carpeta = platform::LastFolderSeparator(salida);
         const std::size_t punto = salida.find_last_of('.');
         const bool conExtension = punto != std::string_view::npos && (carpeta == std::string_view::npos || punto > carpeta);
         const std::size_t corte = conExtension ? punto : salida.size();

@@ -180,7 +180,8 @@ DialogResult QtDesktop::RunFileDialog(FileDialog& request, bool save) {
     if (!request.FileName.empty()) dialog.selectFile(ToQ(request.FileName));
 
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        request.FileName = FromQ(dialog.selectedFiles().constFirst());
+        // Named with the system's own separator, as the boxes show names there.
+        request.FileName = FromQ(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
         // The dialog names the chosen filter as it shows it: by its description alone.
         const QString chosen = dialog.selectedNameFilter();
         for (qsizetype i = 0; i < filters.size(); ++i) {
@@ -246,8 +247,9 @@ std::string QtDesktop::TimeText() const {
 }
 
 std::string QtDesktop::ExecutableFolder() const {
-    std::string folder = FromQ(QCoreApplication::applicationDirPath());
-    if (folder.empty() || folder.back() != '/') folder.push_back('/');
+    std::string folder = FromQ(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    const char separator = QDir::separator().toLatin1();
+    if (folder.empty() || folder.back() != separator) folder.push_back(separator);
     return folder;
 }
 
