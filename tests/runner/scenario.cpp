@@ -2,15 +2,17 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 #include "app/context.h"
 #include "app/register_forms.h"
 #include "common/file_names.h"
 #include "common/numbers.h"
+#include "platform/files.h"
 #include "platform/scripted_desktop.h"
 #include "support/files.h"
 
@@ -119,29 +121,21 @@ public:
 
 private:
     Step Expand(Step step) const {
-        const std::string upperDir = UpperFileName(workDir_);
+        const std::pair<const char*, std::string> names[] = {
+            {"$UDIR", UpperFileName(workDir_)},
+            {"$DIR", workDir_},
+            {"$EXE", desktop_.ExecutableFolder()},
+            {"$REALDATA", TARSEL_REALDATA},
+            {"$TESTS", TARSEL_TEST_DATA},
+            // The separator the program puts between a folder it composes and a name.
+            {"$/", std::string(1, static_cast<char>(std::filesystem::path::preferred_separator))},
+        };
         for (auto& arg : step.args) {
-            for (size_t at = arg.find("$UDIR"); at != std::string::npos; at = arg.find("$UDIR", at)) {
-                arg.replace(at, 5, upperDir);
-                at += upperDir.size();
-            }
-            for (size_t at = arg.find("$DIR"); at != std::string::npos; at = arg.find("$DIR", at)) {
-                arg.replace(at, 4, workDir_);
-                at += workDir_.size();
-            }
-            for (size_t at = arg.find("$EXE"); at != std::string::npos; at = arg.find("$EXE", at)) {
-                arg.replace(at, 4, desktop_.ExecutableFolder());
-                at += desktop_.ExecutableFolder().size();
-            }
-            const std::string realdata = TARSEL_REALDATA;
-            for (size_t at = arg.find("$REALDATA"); at != std::string::npos; at = arg.find("$REALDATA", at)) {
-                arg.replace(at, 9, realdata);
-                at += realdata.size();
-            }
-            const std::string tests = TARSEL_TEST_DATA;
-            for (size_t at = arg.find("$TESTS"); at != std::string::npos; at = arg.find("$TESTS", at)) {
-                arg.replace(at, 6, tests);
-                at += tests.size();
+            for (const auto& [name, value] : names) {
+                const std::string_view key(name);
+                for (size_t at = arg.find(key); at != std::string::npos; at = arg.find(key, at + value.size())) {
+                    arg.replace(at, key.size(), value);
+                }
             }
         }
         return step;
@@ -183,9 +177,23 @@ private:
         ++checks_;
     }
 
+    // A relative name inside the work folder; a name from a root ("C:\\x", "/x") as it is.
     std::string Path(const std::string& name) const {
-        if (!name.empty() && name[0] == '/') return name;
-        return workDir_ + "/" + name;
+        const std::filesystem::path path = platform::PathOf(name);
+        if (path.is_absolute() || path.has_root_directory()) return name;
+        return platform::NameOf(platform::PathOf(workDir_) / path);
+    }
+
+    // Whether the folder holds a file of exactly this name, letter case included, also
+    // where the file system ignores case (a name in another case is another file here).
+    static bool HasFileNamed(const std::string& name) {
+        const std::filesystem::path path = platform::PathOf(name);
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(path.parent_path(), error), end; !error && it != end;
+             it.increment(error)) {
+            if (it->path().filename() == path.filename()) return true;
+        }
+        return false;
     }
 
     void Execute(const Step& step) {
@@ -200,7 +208,7 @@ private:
         } else if (v == "file") {
             Need(step, 1);
             // A name with folders makes them: outputs that are folders need some to choose.
-            std::filesystem::create_directories(std::filesystem::path(Path(a[0])).parent_path());
+            std::filesystem::create_directories(platform::PathOf(Path(a[0])).parent_path());
             testing_support::WriteBytes(Path(a[0]), Join(a, 1));
         } else if (v == "copy") {
             Need(step, 2);
@@ -373,7 +381,7 @@ private:
         } else if (what == "file" || what == "filehex") {
             Need(step, 2);
             std::string path = Path(a[1]);
-            if (!std::filesystem::exists(path)) Fail(step, "file " + a[1] + " does not exist");
+            if (!platform::FileExists(path)) Fail(step, "file " + a[1] + " does not exist");
             std::string actual = testing_support::ReadBytes(path);
             std::string expected = what == "file" ? Join(a, 2) : FromHex(Join(a, 2), step.line);
             if (actual != expected) {
@@ -385,7 +393,7 @@ private:
             ++checks_;
         } else if (what == "sameas") {
             Need(step, 3);
-            if (!std::filesystem::exists(Path(a[1]))) Fail(step, "file " + a[1] + " does not exist");
+            if (!platform::FileExists(Path(a[1]))) Fail(step, "file " + a[1] + " does not exist");
             std::string actual = testing_support::ReadBytes(Path(a[1]));
             std::string expected = testing_support::ReadBytes(Path(a[2]));
             if (actual != expected) {
@@ -398,7 +406,7 @@ private:
             ++checks_;
         } else if (what == "nofile") {
             Need(step, 2);
-            if (std::filesystem::exists(Path(a[1]))) Fail(step, "file " + a[1] + " exists");
+            if (HasFileNamed(Path(a[1]))) Fail(step, "file " + a[1] + " exists");
             ++checks_;
         } else if (what == "dialog") {
             ExpectDialog(step);
