@@ -19,6 +19,9 @@ fi
 jobs=${TARSEL_JOBS:-$(nproc)}
 build=${TARSEL_WINDOWS_BUILD:-$root/build-win}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
+# The real sample files, where they are not beside the checkout.
+realdata=()
+if [ -n "${TARSEL_REALDATA_DIR:-}" ]; then realdata=(-DTARSEL_REALDATA_DIR="$TARSEL_REALDATA_DIR"); fi
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache); fi
 
@@ -42,8 +45,10 @@ if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --install "$build/googletest" >/dev/null
 fi
 
+# -O1: a third less compile time than -O2, and the tests run as fast under wine.
 cmake -S . -B "$build/tarsel" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" \
   -DTARSEL_WITH_QT=OFF -DTARSEL_BENCH=OFF -DTARSEL_FUZZ=OFF \
-  -DGTest_DIR="$gtest/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine "${launcher[@]}" >/dev/null
+  -DGTest_DIR="$gtest/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine "${launcher[@]}" "${realdata[@]}" >/dev/null
 cmake --build "$build/tarsel" -j"$jobs"
 ctest --test-dir "$build/tarsel" --output-on-failure -j"$jobs"
