@@ -29,7 +29,7 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 export WINEPREFIX=$build/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$build"
+mkdir -p "$WINEPREFIX"
 # One wine server for every test program, ended with the run.
 wineserver -k >/dev/null 2>&1 || true
 wineserver -p
