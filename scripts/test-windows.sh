@@ -5,16 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest cmake make)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 googletest cmake make
 
 jobs=${TARSEL_JOBS:-$(nproc)}
 build=${TARSEL_WINDOWS_BUILD:-$root/build-win}
