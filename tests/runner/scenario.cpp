@@ -5,8 +5,6 @@
 #include <iterator>
 #include <map>
 #include <sstream>
-#include <string_view>
-#include <utility>
 
 #include "app/context.h"
 #include "app/register_forms.h"
@@ -121,24 +119,46 @@ public:
 
 private:
     Step Expand(Step step) const {
-        const std::pair<const char*, std::string> names[] = {
-            {"$UDIR", UpperFileName(workDir_)},
-            {"$DIR", workDir_},
-            {"$EXE", desktop_.ExecutableFolder()},
-            {"$REALDATA", TARSEL_REALDATA},
-            {"$TESTS", TARSEL_TEST_DATA},
-            // The separator the program puts between a folder it composes and a name.
-            {"$/", std::string(1, static_cast<char>(std::filesystem::path::preferred_separator))},
-        };
+        const std::string upperDir = UpperFileName(workDir_);
         for (auto& arg : step.args) {
-            for (const auto& [name, value] : names) {
-                const std::string_view key(name);
-                for (size_t at = arg.find(key); at != std::string::npos; at = arg.find(key, at + value.size())) {
-                    arg.replace(at, key.size(), value);
-                }
+            for (size_t at = arg.find("$UDIR"); at != std::string::npos; at = arg.find("$UDIR", at)) {
+                arg.replace(at, 5, upperDir);
+                at += upperDir.size();
+                NativeSeparators(arg, at);
+            }
+            for (size_t at = arg.find("$DIR"); at != std::string::npos; at = arg.find("$DIR", at)) {
+                arg.replace(at, 4, workDir_);
+                at += workDir_.size();
+                NativeSeparators(arg, at);
+            }
+            for (size_t at = arg.find("$EXE"); at != std::string::npos; at = arg.find("$EXE", at)) {
+                arg.replace(at, 4, desktop_.ExecutableFolder());
+                at += desktop_.ExecutableFolder().size();
+            }
+            const std::string realdata = TARSEL_REALDATA;
+            for (size_t at = arg.find("$REALDATA"); at != std::string::npos; at = arg.find("$REALDATA", at)) {
+                arg.replace(at, 9, realdata);
+                at += realdata.size();
+            }
+            const std::string tests = TARSEL_TEST_DATA;
+            for (size_t at = arg.find("$TESTS"); at != std::string::npos; at = arg.find("$TESTS", at)) {
+                arg.replace(at, 6, tests);
+                at += tests.size();
             }
         }
         return step;
+    }
+
+    // A scenario writes the names under its work folder with "/" on every system. On
+    // Windows the rest of such a name (up to a control character or a quote) takes "\"
+    // instead, as the file dialogs there give names and as the program itself joins a
+    // folder and a name, so that the same expectations hold on both.
+    static void NativeSeparators([[maybe_unused]] std::string& arg, [[maybe_unused]] size_t from) {
+#ifdef _WIN32
+        for (; from < arg.size() && static_cast<unsigned char>(arg[from]) >= 0x20 && arg[from] != '"'; ++from) {
+            if (arg[from] == '/') arg[from] = '\\';
+        }
+#endif
     }
 
     [[noreturn]] void Fail(const Step& step, const std::string& message) const { throw Failure{step.line, message}; }
@@ -177,7 +197,7 @@ private:
         ++checks_;
     }
 
-    // A relative name inside the work folder; a name from a root ("C:\\x", "/x") as it is.
+    // A relative name inside the work folder; a name from a root ("C:\x", "/x") as it is.
     std::string Path(const std::string& name) const {
         const std::filesystem::path path = platform::PathOf(name);
         if (path.is_absolute() || path.has_root_directory()) return name;
