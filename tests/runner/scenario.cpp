@@ -10,8 +10,8 @@
 #include "app/register_forms.h"
 #include "common/file_names.h"
 #include "common/numbers.h"
-#include "platform/files.h"
 #include "platform/scripted_desktop.h"
+#include "platform/files.h"
 #include "support/files.h"
 
 namespace scenario {

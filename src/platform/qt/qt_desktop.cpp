@@ -247,9 +247,8 @@ std::string QtDesktop::TimeText() const {
 }
 
 std::string QtDesktop::ExecutableFolder() const {
-    std::string folder = FromQ(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
-    const char separator = QDir::separator().toLatin1();
-    if (folder.empty() || folder.back() != separator) folder.push_back(separator);
+    std::string folder = FromQ(QCoreApplication::applicationDirPath());
+    if (folder.empty() || folder.back() != '/') folder.push_back('/');
     return folder;
 }
 
