@@ -1,9 +1,8 @@
 #include "support/fuzz_support.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 
 namespace fuzz {
@@ -12,8 +11,12 @@ const std::string& ScratchFolder() {
     static const std::string folder = [] {
         namespace fs = std::filesystem;
         const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        const fs::path dir = base / ("tarsel-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
+        // A folder of this process alone: one that exists is someone else's.
+        std::random_device random;
+        fs::path dir;
+        do {
+            dir = base / ("tarsel-fuzz-" + std::to_string(random()));
+        } while (!fs::create_directory(dir));
         return dir.string() + "/";
     }();
     return folder;

@@ -4,17 +4,16 @@
 #include <cerrno>
 #include <limits>
 #include <stdexcept>
-#include <filesystem>
-#include <system_error>
 
 #include "common/errors.h"
+#include "platform/files.h"
 
 BufferedOutput::BufferedOutput(std::string path)
     : path_(std::move(path)), buffer_(std::make_unique<char[]>(kBufferSize)) {
     // "x": never take over a file that exists, in case another program uses the name.
     for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
         tempPath_ = path_ + ".~tarsel" + std::to_string(attempt);
-        file_ = std::fopen(tempPath_.c_str(), "wbx");
+        file_ = platform::OpenFile(tempPath_, "wbx");
         if (file_ == nullptr && errno != EEXIST) break;
     }
     if (file_ == nullptr) {
@@ -98,9 +97,7 @@ void BufferedOutput::Close() {
 void BufferedOutput::Commit() {
     if (tempPath_.empty()) throw ConversionError("El fichero de salida ya está cerrado: " + path_);
     Close();
-    std::error_code error;
-    std::filesystem::rename(tempPath_, path_, error);
-    if (error) throw ConversionError("No se puede crear el fichero de salida " + path_);
+    if (!platform::RenameFile(tempPath_, path_)) throw ConversionError("No se puede crear el fichero de salida " + path_);
     tempPath_.clear();
 }
 
@@ -110,8 +107,7 @@ void BufferedOutput::Discard() noexcept {
         file_ = nullptr;
     }
     if (!tempPath_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(tempPath_, ignored);
+        platform::RemoveFile(tempPath_);
         tempPath_.clear();
     }
 }

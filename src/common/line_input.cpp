@@ -3,9 +3,10 @@
 #include <cstring>
 
 #include "common/errors.h"
+#include "platform/files.h"
 
 LineInput::LineInput(const std::string& path) : path_(path), buffer_((1 << 18) + kReadAhead) {
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = platform::OpenFile(path, "rb");
     if (file_ == nullptr) throw ConversionError("No se puede abrir el fichero de entrada " + path);
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/errors.h"
+#include "platform/files.h"
 
 namespace {
 constexpr std::size_t kBufferBytes = std::size_t{1} << 18;
@@ -13,7 +14,7 @@ RecordInput::RecordInput(const std::string& path, std::size_t recordSize)
       recordSize_(recordSize > 0 ? recordSize : 1),
       // Whole records per buffer, so that a refill moves at most one partial record.
       buffer_((kBufferBytes / recordSize_ + 1) * recordSize_) {
-    file_ = std::fopen(path.c_str(), "rb");
+    file_ = platform::OpenFile(path, "rb");
     if (file_ == nullptr) throw ConversionError("No se puede abrir el fichero de entrada " + path);
 }
 

@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <stdexcept>
 
 #include "common/errors.h"
@@ -13,6 +11,7 @@
 #include "common/numbers.h"
 #include "common/plain_decimal.h"
 #include "field_writers/rechazo.h"
+#include "platform/files.h"
 
 namespace design_readers {
 namespace {
@@ -138,10 +137,9 @@ template <class Elemento, class DeLinea>
 void LeerFichero(const std::string& entrada, std::vector<Elemento>& elementos, DeLinea deLinea) {
     static_assert(LineInput::kReadAhead >= masked_fields::kReadFromStart);
     LineInput input(entrada);
-    std::error_code error;
-    const std::uintmax_t bytes = std::filesystem::file_size(entrada, error);
-    if (!error && bytes / kBytesPorLinea < elementos.max_size() - elementos.size()) {
-        LargePages::Reserve(elementos, elementos.size() + static_cast<std::size_t>(bytes / kBytesPorLinea));
+    const std::optional<std::uintmax_t> bytes = platform::FileSize(entrada);
+    if (bytes && *bytes / kBytesPorLinea < elementos.max_size() - elementos.size()) {
+        LargePages::Reserve(elementos, elementos.size() + static_cast<std::size_t>(*bytes / kBytesPorLinea));
     }
     Elemento trabajo{};  // carries fields only from one line of this file to the next
     std::string_view linea;

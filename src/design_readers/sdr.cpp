@@ -1,19 +1,18 @@
 #include "design_readers/sdr.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "common/errors.h"
 #include "field_writers/info_proyect.h"
 #include "field_writers/rechazo.h"
 #include "field_writers/write_files.h"
+#include "platform/files.h"
 
 namespace design_readers {
 
 std::string SegundoFicheroSDR(std::string_view salida, std::int16_t formato) {
     if (formato == 4) {
-        const std::size_t carpeta = salida.find_last_of("/\\");
+        const std::size_t carpeta = platform::LastFolderSeparator(salida);
         const std::size_t punto = salida.find_last_of('.');
         const bool conExtension = punto != std::string_view::npos && (carpeta == std::string_view::npos || punto > carpeta);
         const std::size_t corte = conExtension ? punto : salida.size();
@@ -37,13 +36,11 @@ void EscribirTodos(field_writers::WriteFiles& writer, const std::vector<Elemento
 class PlantaAntigua {
 public:
     explicit PlantaAntigua(const Ficheros& ficheros) : path_(ficheros.salida) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path_, error)) return;
+        if (!platform::FileExists(path_) || platform::IsFolder(path_)) return;
         for (int intento = 0; intento < 100 && apartada_.empty(); ++intento) {
             const std::string nombre = path_ + ".~tarsel" + std::to_string(intento);
-            if (std::filesystem::exists(nombre, error)) continue;
-            std::filesystem::rename(path_, nombre, error);
-            if (error) break;
+            if (platform::FileExists(nombre)) continue;
+            if (!platform::RenameFile(path_, nombre)) break;
             apartada_ = nombre;
         }
         if (apartada_.empty()) throw ConversionError("No se puede borrar el fichero " + ficheros.nombreSalida);
@@ -51,13 +48,11 @@ public:
     PlantaAntigua(const PlantaAntigua&) = delete;
     PlantaAntigua& operator=(const PlantaAntigua&) = delete;
     ~PlantaAntigua() {
-        if (apartada_.empty()) return;
-        std::error_code ignorado;
-        std::filesystem::rename(apartada_, path_, ignorado);
+        if (!apartada_.empty()) platform::RenameFile(apartada_, path_);
     }
+    // A copy that cannot go stays aside, never under the planta's name.
     void Borrar() {
-        std::error_code ignorado;  // a copy that cannot go stays aside, never under the planta's name
-        if (!apartada_.empty()) std::filesystem::remove(apartada_, ignorado);
+        if (!apartada_.empty()) platform::RemoveFile(apartada_);
         apartada_.clear();
     }
 

@@ -11,6 +11,7 @@
 #include "field_writers/peraltes.h"
 #include "field_writers/rechazo.h"
 #include "field_writers/tunelix_header.h"
+#include "platform/files.h"
 
 namespace design_readers {
 namespace {
@@ -19,7 +20,7 @@ constexpr const char* kTitulo = "Transformación";
 
 // The chosen folder with its separator at the end.
 std::string Carpeta(const std::string& salida) {
-    if (salida.empty() || salida.back() == '/' || salida.back() == '\\') return salida;
+    if (salida.empty() || platform::IsFolderSeparator(salida.back())) return salida;
     return salida + static_cast<char>(std::filesystem::path::preferred_separator);
 }
 

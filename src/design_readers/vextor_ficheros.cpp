@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "common/utf8_case.h"
 #include "design_readers/listing_lines.h"
+#include "platform/files.h"
 
 namespace EntryVextor {
 namespace {
@@ -36,7 +37,7 @@ bool Es_Fichero(Modulo& m, const std::string& path, FicheroVextor tipo) {
     const Clase clase = ClaseDe(tipo);
     const std::string nombre = Utf8::ToUpper(path);
     if (nombre.size() < 3 || nombre.compare(nombre.size() - 3, 3, "KTW") != 0) return false;
-    const std::size_t barra = nombre.find_last_of("\\/");
+    const std::size_t barra = platform::LastFolderSeparator(nombre);
     if (barra != std::string::npos && nombre.compare(barra + 1, 3, clase.prefijo) != 0) return false;
     LineInput input(path);
     std::string_view linea;

@@ -9,6 +9,7 @@
 #include "common/little_endian.h"
 #include "common/numbers.h"
 #include "field_to_office/tarsel_binary_records.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr std::size_t kCabecera = 52;
 constexpr std::size_t kPunto = 42;
 
 std::string ReadWholeFile(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenFile(path, "rb"), &std::fclose);
     if (!file) throw ConversionError("No se puede abrir el fichero de entrada " + path);
     std::string bytes;
     char buffer[1 << 16];

@@ -1,12 +1,9 @@
 #include "field_writers/peraltes.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
 #include "common/buffered_output.h"
 #include "common/little_endian.h"
 #include "field_writers/info_proyect.h"
+#include "platform/files.h"
 
 namespace field_writers {
 namespace {
@@ -41,23 +38,23 @@ void Write_Peraltes(const std::string& FicheroSalida, double offset, const std::
 }
 
 double Tamano_Fichero(const std::string& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? 0 : static_cast<double>(size);
+    const std::optional<std::uintmax_t> size = platform::FileSize(path);
+    return size ? static_cast<double>(*size) : 0;
 }
 
 bool Comprueba_Sobrescribir(platform::Desktop& desktop, const std::string& path, const std::string& nombre) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return false;
+    if (!platform::FileExists(path)) return false;
     const auto noSePuede = [&] {
         desktop.MsgBox("El fichero " + nombre + " no se puede reemplazar.", platform::mb::Exclamation, "Atencion");
         return true;
     };
-    if (!std::ifstream(path, std::ios::binary).is_open()) return noSePuede();
+    std::FILE* file = platform::OpenFile(path, "rb");
+    if (file == nullptr) return noSePuede();
+    std::fclose(file);
     const int answer = desktop.MsgBox("El fichero" + nombre + "\rya existe,  ¿Desea reemplazarlo?", platform::mb::YesNo,
                                       "Atencion");
     if (answer != platform::answer::Yes) return true;
-    if (!std::filesystem::remove(path, error) || error) return noSePuede();
+    if (!platform::RemoveFile(path)) return noSePuede();
     return false;
 }
 

@@ -1,6 +1,5 @@
 #include "field_writers/section_writer.h"
 
-#include <filesystem>
 #include <limits>
 #include <stdexcept>
 
@@ -9,6 +8,7 @@
 #include "common/little_endian.h"
 #include "field_writers/corvana_sections.h"
 #include "field_writers/section_gradients.h"
+#include "platform/files.h"
 
 namespace field_writers {
 namespace {
@@ -34,7 +34,7 @@ void PutCodigo(std::string& out, const std::string& codigo) {
     out.append(kCodigoBytes - n, ' ');
 }
 
-std::size_t Separador(const std::string& path) { return path.find_last_of("\\/"); }
+std::size_t Separador(const std::string& path) { return platform::LastFolderSeparator(path); }
 
 }  // namespace
 
@@ -178,8 +178,7 @@ void SeccionWriter::Commit(bool sinCapasVacias) {
     if (sinCapasVacias) {
         std::erase_if(capas_, [](const std::unique_ptr<Capa>& capa) {
             if (!capa->lineas.empty()) return false;
-            std::error_code ignorado;  // a file that cannot go stays, but the run names it not
-            std::filesystem::remove(capa->path, ignorado);
+            platform::RemoveFile(capa->path);  // a file that cannot go stays, but the run names it not
             return true;
         });
     }

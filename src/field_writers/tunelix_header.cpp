@@ -4,13 +4,13 @@
 #include "common/file_names.h"
 #include "common/ktw_word.h"
 #include "common/utf8_columns.h"
+#include "platform/files.h"
 
 namespace field_writers {
 
 std::string TunelixName(std::string_view outPath) {
-    // Both separators count: a name typed with "\" names a folder on either platform.
     std::string_view name = outPath;
-    const std::size_t slash = name.find_last_of("/\\");
+    const std::size_t slash = platform::LastFolderSeparator(name);
     if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);

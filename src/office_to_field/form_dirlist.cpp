@@ -4,6 +4,7 @@
 
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -39,14 +40,14 @@ void Form_DirList::Form_Load() {
     // user's home folder, not wherever the program was started.
     std::string folder = platform::UsableFolder(InitialFolder);
     if (folder.empty()) folder = platform::HomeFolder();
-    if (folder.empty()) folder = platform::UsableFolder(std::filesystem::current_path().string());
+    if (folder.empty()) folder = platform::UsableFolder(platform::NameOf(std::filesystem::current_path()));
     ShowFolder(folder);
 }
 
 void Form_DirList::ShowFolder(std::string folder) {
     folder_ = std::move(folder);
     Dir.Clear();
-    const std::filesystem::path path(folder_);
+    const std::filesystem::path path = platform::PathOf(folder_);
     if (!folder_.empty() && path.has_relative_path()) Dir.AddItem(kParent);
     for (std::string name : platform::SubFolders(folder_)) {
         // Hidden folders stay hidden, as in the desktop's own file dialogs.
@@ -63,13 +64,13 @@ void Form_DirList::Drive_Change() {
 void Form_DirList::Dir_Change() {
     const std::string entry = Dir.Text();
     if (entry.empty() || folder_.empty()) return;
-    std::filesystem::path path(folder_);
+    std::filesystem::path path = platform::PathOf(folder_);
     if (entry == kParent) {
         path = path.parent_path().parent_path();
     } else {
         path /= entry;
     }
-    const std::string folder = platform::UsableFolder(path.string());
+    const std::string folder = platform::UsableFolder(platform::NameOf(path));
     if (!folder.empty()) ShowFolder(folder);
 }
 

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/files.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -12,8 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string WithSeparator(std::string folder) {
-    const char separator = static_cast<char>(fs::path::preferred_separator);
-    if (folder.empty() || folder.back() != separator) folder.push_back(separator);
+    if (folder.empty() || !IsFolderSeparator(folder.back())) folder.push_back(static_cast<char>(fs::path::preferred_separator));
     return folder;
 }
 
@@ -36,12 +37,12 @@ std::vector<std::string> FileSystemRoots() {
 std::vector<std::string> SubFolders(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+    fs::directory_iterator it(PathOf(folder), fs::directory_options::skip_permission_denied, error);
     if (error) return names;
     for (; it != fs::directory_iterator(); it.increment(error)) {
         if (error) break;
         std::error_code typeError;
-        if (it->is_directory(typeError)) names.push_back(it->path().filename().string());
+        if (it->is_directory(typeError)) names.push_back(NameOf(it->path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -50,18 +51,20 @@ std::vector<std::string> SubFolders(const std::string& folder) {
 std::string UsableFolder(const std::string& folder) {
     if (folder.empty()) return {};
     std::error_code error;
-    const fs::path absolute = fs::weakly_canonical(fs::path(folder), error);
+    const fs::path absolute = fs::weakly_canonical(PathOf(folder), error);
     if (error || !fs::is_directory(absolute, error) || error) return {};
-    return WithSeparator(absolute.string());
+    return WithSeparator(NameOf(absolute));
 }
 
 std::string HomeFolder() {
 #ifdef _WIN32
-    const char* home = std::getenv("USERPROFILE");
+    // The narrow environment holds the name in the ANSI code page: read the wide one.
+    const wchar_t* home = _wgetenv(L"USERPROFILE");
+    return home ? UsableFolder(NameOf(fs::path(home))) : std::string();
 #else
     const char* home = std::getenv("HOME");
-#endif
     return home ? UsableFolder(home) : std::string();
+#endif
 }
 
 }  // namespace platform

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <iterator>
-#include <fstream>
 #include <vector>
 
 #include "platform/code_page.h"
+#include "platform/files.h"
 
 namespace platform {
 
@@ -450,17 +450,9 @@ bool LooksLikeRtf(std::string_view bytes) {
 }
 
 std::optional<std::string> LoadRtfText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string bytes;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(size));
-    file.seekg(0, std::ios::beg);
-    if (!file.read(bytes.data(), size)) return std::nullopt;
-    if (!LooksLikeRtf(bytes)) return std::nullopt;
-    return RtfToText(bytes);
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes || !LooksLikeRtf(*bytes)) return std::nullopt;
+    return RtfToText(*bytes);
 }
 
 }  // namespace platform

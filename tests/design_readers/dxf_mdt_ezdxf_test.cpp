@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -38,9 +37,8 @@ protected:
         // Byte for byte, the order of every point's uses included, as the model is
         // built apart from the program.
         const std::string oracle = dir_.File("oracle.mdt");
-        const std::string command = python_ + " " + TARSEL_TEST_DATA + "/design_readers/mdt_expected.py '" + drawing +
-                                    "' '" + capa + "' '" + oracle + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const auto run = testing_support::RunPython(python_, "design_readers/mdt_expected.py", {drawing, capa, oracle});
+        ASSERT_EQ(run.status, 0) << run.command;
         EXPECT_TRUE(ReadBytes(out) == ReadBytes(oracle)) << drawing << " " << capa;
     }
 
@@ -59,9 +57,8 @@ TEST_F(DxfMdtEzdxf, RealDrawings) {
 TEST_F(DxfMdtEzdxf, VersionsOfTheFormat) {
     for (const char* version : {"R12", "R2000", "R2004", "R2007", "R2013", "R2018"}) {
         const std::string drawing = dir_.File(std::string("terreno_") + version + ".dxf");
-        const std::string command =
-            python_ + " " + TARSEL_TEST_DATA + "/design_readers/dxf_faces.py write " + version + " '" + drawing + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const auto run = testing_support::RunPython(python_, "design_readers/dxf_faces.py", {"write", version, drawing});
+        ASSERT_EQ(run.status, 0) << run.command;
         Check(drawing, "TERRENO ñandú", 72);  // 6 x 6 cells of two faces
     }
 }

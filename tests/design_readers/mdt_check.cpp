@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <tuple>
 
 #include "common/little_endian.h"
 #include "common/numbers.h"
 #include "support/files.h"
+#include "support/python.h"
 
 namespace mdt_check {
 
@@ -95,9 +95,8 @@ Model ExpectModelOf(const std::string& bytes, const std::vector<Face>& faces) {
 
 std::vector<Face> EzdxfFaces(const std::string& python, const std::string& drawing, const std::string& layer) {
     const std::string out = drawing + ".faces";
-    const std::string command = python + " " + std::string(TARSEL_TEST_DATA) + "/design_readers/dxf_faces.py faces '" +
-                                drawing + "' '" + layer + "' '" + out + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    const auto run = testing_support::RunPython(python, "design_readers/dxf_faces.py", {"faces", drawing, layer, out});
+    EXPECT_EQ(run.status, 0) << run.command;
     std::vector<Face> faces;
     const std::string text = testing_support::ReadBytes(out);
     std::size_t start = 0;

@@ -15,6 +15,7 @@
 #include "design_readers/sierrasoft.h"
 #include "design_readers/sierrasoft_dialogs.h"
 #include "design_readers/sierrasoft_gdx.h"
+#include "platform/files.h"
 #include "support/alignment_files.h"
 
 namespace {
@@ -171,7 +172,7 @@ protected:
     }
     std::set<std::string> Ficheros() const {
         std::set<std::string> nombres;
-        for (const auto& e : std::filesystem::directory_iterator(dir.Path())) nombres.insert(e.path().filename());
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path())) nombres.insert(platform::NameOf(e.path().filename()));
         return nombres;
     }
 };

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,9 +35,8 @@ protected:
     void Check(const std::string& drawing, const std::string& expectations) {
         const std::string file = drawing + ".json";
         WriteBytes(file, expectations);
-        const std::string command = python_ + " " + std::string(TARSEL_TEST_DATA) +
-                                    "/field_to_office/check_dxf.py '" + drawing + "' '" + file + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        const auto run = testing_support::RunPython(python_, "field_to_office/check_dxf.py", {drawing, file});
+        EXPECT_EQ(run.status, 0) << run.command;
     }
 
     std::string Convert(const std::string& name, const State& state) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,9 +36,8 @@ protected:
 
     std::vector<Point> EzdxfPoints(const std::string& drawing, const std::string& capa) {
         const std::string out = dir_.File("puntos.txt");
-        const std::string command = python_ + " " + TARSEL_TEST_DATA + "/office_to_field/dxf_points.py points '" +
-                                    drawing + "' '" + capa + "' '" + out + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        const auto run = testing_support::RunPython(python_, "office_to_field/dxf_points.py", {"points", drawing, capa, out});
+        EXPECT_EQ(run.status, 0) << run.command;
         std::vector<Point> points;
         std::ifstream in(out);
         Point p;
@@ -90,9 +88,8 @@ TEST_F(DxfPointsEzdxf, RealDrawings) {
 TEST_F(DxfPointsEzdxf, VersionsOfTheFormat) {
     for (const char* version : {"R12", "R2000", "R2018"}) {
         const std::string drawing = dir_.File(std::string("puntos_") + version + ".dxf");
-        const std::string command = python_ + " " + TARSEL_TEST_DATA + "/office_to_field/dxf_points.py write " +
-                                    version + " '" + drawing + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const auto run = testing_support::RunPython(python_, "office_to_field/dxf_points.py", {"write", version, drawing});
+        ASSERT_EQ(run.status, 0) << run.command;
         // 12 points, the insert, the line's start and two polyline vertices.
         Check(drawing, "PUNTOS ÑANDÚ", 16);
         Check(drawing, "lindes", std::string(version) == "R12" ? 0 : 3);

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "app/context.h"
@@ -13,46 +12,42 @@
 #include "app/state.h"
 #include "office_to_field/form_dirlist.h"
 #include "platform/file_system.h"
+#include "platform/files.h"
 #include "platform/scripted_desktop.h"
 #include "platform/settings_store.h"
 #include "support/files.h"
 
 namespace {
 
-// Points HOME at a folder for the life of the object.
-class HomeAt {
-public:
-    explicit HomeAt(const std::string& folder) {
-        if (const char* old = std::getenv("HOME")) old_ = old;
-        setenv("HOME", folder.c_str(), 1);
-    }
-    ~HomeAt() {
-        if (old_) {
-            setenv("HOME", old_->c_str(), 1);
-        } else {
-            unsetenv("HOME");
-        }
-    }
-
-private:
-    std::optional<std::string> old_;
-};
+#ifdef _WIN32
+constexpr const char* kHomeVariable = "USERPROFILE";
+constexpr char kSeparator = '\\';
+#else
+constexpr const char* kHomeVariable = "HOME";
+constexpr char kSeparator = '/';
+#endif
 
 TEST(HomeFolder, FromTheEnvironment) {
-    testing_support::TempDir home;
-    {
-        HomeAt at(home.Path().string());
-        EXPECT_EQ(platform::HomeFolder(), platform::UsableFolder(home.Path().string()));
-        EXPECT_EQ(platform::HomeFolder().back(), '/');
+    const char* home = std::getenv(kHomeVariable);
+    EXPECT_EQ(platform::HomeFolder(), home ? platform::UsableFolder(home) : "");
+}
+
+// Folders named in UTF-8 are found, accents and "Ñ" included, and come back absolute
+// with the system's separator at the end; anything else is no folder.
+TEST(UsableFolder, ExistingFoldersOnly) {
+    testing_support::TempDir dir;
+    const std::string folder = dir.File("Obra Ñandú");
+    std::filesystem::create_directories(platform::PathOf(folder) / platform::PathOf("Año"));
+    testing_support::WriteBytes(dir.File("fichero.txt"), "x");
+    EXPECT_EQ(platform::UsableFolder(folder), folder + kSeparator);
+    EXPECT_EQ(platform::UsableFolder(folder + kSeparator), folder + kSeparator);
+    EXPECT_EQ(platform::SubFolders(folder), std::vector<std::string>{"Año"});
+    for (const std::string& no : {std::string(), dir.File("no_existe"), dir.File("fichero.txt")}) {
+        EXPECT_EQ(platform::UsableFolder(no), "") << no;
     }
-    HomeAt gone(home.File("no_existe"));
-    EXPECT_EQ(platform::HomeFolder(), "");
 }
 
 TEST(FormDirList, NoStoredFolderOpensOnHomeAndTheCloseBoxChoosesNothing) {
-    testing_support::TempDir home;
-    std::filesystem::create_directories(home.Path() / "obras");
-    HomeAt at(home.Path().string());
     platform::ScriptedDesktop desktop;
     platform::MemorySettingsStore settings;
     State state;
@@ -66,7 +61,8 @@ TEST(FormDirList, NoStoredFolderOpensOnHomeAndTheCloseBoxChoosesNothing) {
         desktop.UserClose(chooser);
     });
     EXPECT_EQ(ChooseFolder(ctx, ""), "");
-    EXPECT_EQ(shown, platform::UsableFolder(home.Path().string()));
+    const std::string home = platform::HomeFolder();
+    EXPECT_EQ(shown, home.empty() ? platform::UsableFolder(platform::NameOf(std::filesystem::current_path())) : home);
     EXPECT_TRUE(desktop.ShownForms().empty());
 }
 

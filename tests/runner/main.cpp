@@ -1,12 +1,12 @@
 // Runs one scenario file; exits non-zero with a line that says what differed.
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <unistd.h>
+#include <optional>
 
+#include "platform/files.h"
 #include "runner/scenario.h"
+#include "support/files.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -14,24 +14,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string path = argv[1];
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> text = platform::ReadFile(path);
+    if (!text) {
         std::cerr << path << ": cannot be read\n";
         return 2;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // A checkout without the real sample files skips the scenarios that read them.
-    if (text.find("$REALDATA") != std::string::npos && !std::filesystem::is_directory(TARSEL_REALDATA)) {
+    if (text->find("$REALDATA") != std::string::npos && !platform::IsFolder(TARSEL_REALDATA)) {
         std::cout << path << ": skipped, no real files in " << TARSEL_REALDATA << "\n";
         return 77;
     }
-    auto work = std::filesystem::temp_directory_path() /
-                ("tarsel-scenario-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(work);
-    std::filesystem::create_directories(work);
+    const std::filesystem::path work = testing_support::FreshFolder("tarsel-scenario-");
     int status = 0;
     try {
-        int checks = scenario::Run(scenario::Parse(text), work.string());
+        int checks = scenario::Run(scenario::Parse(*text), platform::NameOf(work));
         std::cout << path << ": " << checks << " checks\n" << checks << " passed, 0 failed\n";
     } catch (const scenario::Failure& failure) {
         std::cerr << path << ":" << failure.line << ": " << failure.message << "\n";
@@ -41,6 +37,7 @@ int main(int argc, char** argv) {
         std::cerr << path << ": unexpected error: " << error.what() << "\n";
         status = 1;
     }
-    std::filesystem::remove_all(work);
+    std::error_code ignored;
+    std::filesystem::remove_all(work, ignored);
     return status;
 }

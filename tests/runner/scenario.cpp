@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -13,6 +12,7 @@
 #include "common/numbers.h"
 #include "platform/file_system.h"
 #include "platform/scripted_desktop.h"
+#include "platform/files.h"
 #include "support/files.h"
 
 namespace scenario {
@@ -125,10 +125,12 @@ private:
             for (size_t at = arg.find("$UDIR"); at != std::string::npos; at = arg.find("$UDIR", at)) {
                 arg.replace(at, 5, upperDir);
                 at += upperDir.size();
+                NativeSeparators(arg, at);
             }
             for (size_t at = arg.find("$DIR"); at != std::string::npos; at = arg.find("$DIR", at)) {
                 arg.replace(at, 4, workDir_);
                 at += workDir_.size();
+                NativeSeparators(arg, at);
             }
             const std::string home = platform::HomeFolder();
             for (size_t at = arg.find("$HOME"); at != std::string::npos; at = arg.find("$HOME", at)) {
@@ -147,6 +149,18 @@ private:
             }
         }
         return step;
+    }
+
+    // A scenario writes the names under its work folder with "/" on every system. On
+    // Windows the rest of such a name (up to a control character or a quote) takes "\"
+    // instead, as the file dialogs there give names and as the program itself joins a
+    // folder and a name, so that the same expectations hold on both.
+    static void NativeSeparators([[maybe_unused]] std::string& arg, [[maybe_unused]] size_t from) {
+#ifdef _WIN32
+        for (; from < arg.size() && static_cast<unsigned char>(arg[from]) >= 0x20 && arg[from] != '"'; ++from) {
+            if (arg[from] == '/') arg[from] = '\\';
+        }
+#endif
     }
 
     [[noreturn]] void Fail(const Step& step, const std::string& message) const { throw Failure{step.line, message}; }
@@ -185,9 +199,23 @@ private:
         ++checks_;
     }
 
+    // A relative name inside the work folder; a name from a root ("C:\x", "/x") as it is.
     std::string Path(const std::string& name) const {
-        if (!name.empty() && name[0] == '/') return name;
-        return workDir_ + "/" + name;
+        const std::filesystem::path path = platform::PathOf(name);
+        if (path.is_absolute() || path.has_root_directory()) return name;
+        return platform::NameOf(platform::PathOf(workDir_) / path);
+    }
+
+    // Whether the folder holds a file of exactly this name, letter case included, also
+    // where the file system ignores case (a name in another case is another file here).
+    static bool HasFileNamed(const std::string& name) {
+        const std::filesystem::path path = platform::PathOf(name);
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(path.parent_path(), error), end; !error && it != end;
+             it.increment(error)) {
+            if (it->path().filename() == path.filename()) return true;
+        }
+        return false;
     }
 
     void Execute(const Step& step) {
@@ -202,7 +230,7 @@ private:
         } else if (v == "file") {
             Need(step, 1);
             // A name with folders makes them: outputs that are folders need some to choose.
-            std::filesystem::create_directories(std::filesystem::path(Path(a[0])).parent_path());
+            std::filesystem::create_directories(platform::PathOf(Path(a[0])).parent_path());
             testing_support::WriteBytes(Path(a[0]), Join(a, 1));
         } else if (v == "copy") {
             Need(step, 2);
@@ -375,7 +403,7 @@ private:
         } else if (what == "file" || what == "filehex") {
             Need(step, 2);
             std::string path = Path(a[1]);
-            if (!std::filesystem::exists(path)) Fail(step, "file " + a[1] + " does not exist");
+            if (!platform::FileExists(path)) Fail(step, "file " + a[1] + " does not exist");
             std::string actual = testing_support::ReadBytes(path);
             std::string expected = what == "file" ? Join(a, 2) : FromHex(Join(a, 2), step.line);
             if (actual != expected) {
@@ -387,7 +415,7 @@ private:
             ++checks_;
         } else if (what == "sameas") {
             Need(step, 3);
-            if (!std::filesystem::exists(Path(a[1]))) Fail(step, "file " + a[1] + " does not exist");
+            if (!platform::FileExists(Path(a[1]))) Fail(step, "file " + a[1] + " does not exist");
             std::string actual = testing_support::ReadBytes(Path(a[1]));
             std::string expected = testing_support::ReadBytes(Path(a[2]));
             if (actual != expected) {
@@ -400,7 +428,7 @@ private:
             ++checks_;
         } else if (what == "nofile") {
             Need(step, 2);
-            if (std::filesystem::exists(Path(a[1]))) Fail(step, "file " + a[1] + " exists");
+            if (HasFileNamed(Path(a[1]))) Fail(step, "file " + a[1] + " exists");
             ++checks_;
         } else if (what == "dialog") {
             ExpectDialog(step);

@@ -1,36 +1,43 @@
 #include "support/files.h"
 
-#include <atomic>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <random>
 #include <stdexcept>
-#include <unistd.h>
+
+#include "platform/files.h"
 
 namespace testing_support {
 
-TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tarsel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+std::filesystem::path FreshFolder(const std::string& prefix) {
+    std::random_device random;
+    for (;;) {
+        std::filesystem::path folder =
+            std::filesystem::temp_directory_path() / platform::PathOf(prefix + std::to_string(random()));
+        // Made here, or taken by someone else: then another name.
+        if (std::filesystem::create_directory(folder)) return folder;
+    }
 }
+
+TempDir::TempDir() : path_(FreshFolder("tarsel-test-")) {}
 
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }
 
+std::string TempDir::File(const std::string& name) const { return platform::NameOf(path_ / platform::PathOf(name)); }
+
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::optional<std::string> bytes = platform::ReadFile(path);
+    if (!bytes) throw std::runtime_error("cannot read " + path);
+    return std::move(*bytes);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("cannot write " + path);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::FILE* out = platform::OpenFile(path, "wb");
+    if (out == nullptr) throw std::runtime_error("cannot write " + path);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    if (std::fclose(out) != 0 || !written) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace testing_support

@@ -180,7 +180,8 @@ DialogResult QtDesktop::RunFileDialog(FileDialog& request, bool save) {
     if (!request.FileName.empty()) dialog.selectFile(ToQ(request.FileName));
 
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        request.FileName = FromQ(dialog.selectedFiles().constFirst());
+        // Named with the system's own separator, as the boxes show names there.
+        request.FileName = FromQ(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
         // The dialog names the chosen filter as it shows it: by its description alone.
         const QString chosen = dialog.selectedNameFilter();
         for (qsizetype i = 0; i < filters.size(); ++i) {
