@@ -53,9 +53,9 @@ bool Comprueba_Sobrescribir(platform::Desktop& desktop, const std::string& path,
     std::fclose(file);
     const int answer = desktop.MsgBox("El fichero" + nombre + "\rya existe,  ¿Desea reemplazarlo?", platform::mb::YesNo,
                                       "Atencion");
-    if (answer != platform::answer::Yes) return true;
-    if (!platform::RemoveFile(path)) return noSePuede();
-    return false;
+    // A yes keeps the old file until the new one is complete: the writer replaces it
+    // then, and a run that stops before (a refusal, the offset dialog closed) loses nothing.
+    return answer != platform::answer::Yes;
 }
 
 }  // namespace field_writers

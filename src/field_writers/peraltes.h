@@ -33,7 +33,8 @@ double Tamano_Fichero(const std::string& path);
 
 // Before an output file is written: true when it must not be written (the user
 // kept the existing file, or it cannot be replaced, which a box has said); false
-// when it did not exist or has just been deleted. The boxes show the file as
+// when it did not exist or the user agreed to replace it (the writer replaces it once
+// the new file is complete). The boxes show the file as
 // `nombre`, the form the run's summary gives it.
 bool Comprueba_Sobrescribir(platform::Desktop& desktop, const std::string& path, const std::string& nombre);
 

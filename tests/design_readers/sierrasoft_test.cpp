@@ -278,6 +278,9 @@ TEST_F(SierraSoftRun, SuperelevationTakesTheOffsetTypedWithACommaAndAClosedDialo
         f.Command_Aceptar.UserClick();
     });
     desktop.QueueAction([this] { desktop.UserClose(desktop.Forms().Get("Form_Offset_Alzado")); });
+    // A2's old file, to be replaced: the run ends before its new one, so it stays.
+    WriteBytes(dir.File("A2.PER"), "antiguo");
+    desktop.AnswerBox(platform::answer::Yes);
     EXPECT_FALSE(design_readers::SierraSoft_Peraltes(ctx, window, Carpeta(gdx)));
     const std::string b = ReadBytes(dir.File("A1.PER"));
     ASSERT_EQ(b.size(), 12u + 3 * 24);
@@ -285,9 +288,10 @@ TEST_F(SierraSoftRun, SuperelevationTakesTheOffsetTypedWithACommaAndAClosedDialo
     EXPECT_EQ(testing_support::DoubleAt(b, 4), 1.5);
     EXPECT_EQ(testing_support::DoubleAt(b, 12 + 2 * 24), 1040.0);
     EXPECT_EQ(testing_support::DoubleAt(b, 12 + 2 * 24 + 16), -3.0);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("A2.PER")));
-    ASSERT_EQ(desktop.Boxes().size(), 1u);
+    EXPECT_EQ(ReadBytes(dir.File("A2.PER")), "antiguo");
+    ASSERT_EQ(desktop.Boxes().size(), 2u);
     EXPECT_EQ(desktop.Boxes()[0].title, "Transformación fichero de Peraltes");
+    EXPECT_EQ(desktop.Boxes()[1].style, platform::mb::YesNo);
     EXPECT_EQ(state.OffsetAlzado, 0);  // the second showing cleared it and was closed
 }
 

@@ -279,8 +279,7 @@ TEST(Superelevation, ThreeRowsOverAnOldLongerFileAndTheOverwriteQuestion) {
 
     desktop.AnswerBox(platform::answer::Yes);
     EXPECT_FALSE(field_writers::Comprueba_Sobrescribir(desktop, per, "C:\\EJE.PER"));
-    EXPECT_FALSE(std::filesystem::exists(per));
-    WriteBytes(per, std::string(500, 'x'));  // an old file back in the way is replaced whole
+    EXPECT_EQ(ReadBytes(per), std::string(500, 'x'));  // kept until the new file is complete, then replaced whole
 
     TInfoProyecto info;
     const std::vector<field_writers::TPeralte> rows = {{}, {100, 2, -2}, {150, 4, -4}, {200.5, 0, 0}};
