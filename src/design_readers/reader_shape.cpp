@@ -30,8 +30,9 @@ void ComprobarLongitudes(const std::vector<Elemento>& elementos, const char* tip
     }
 }
 
-// Reads, refuses an input without elements or with an element of negative length, then writes every element through one
-// writer and commits. False after a refusal (already said).
+// Reads, refuses an input without elements or with an element of negative length,
+// then writes every element through one writer and commits. False after a refusal
+// (already said).
 template <class Elemento, class Escribir>
 bool LeerYEscribir(Context& ctx, const Ficheros& ficheros, const char* titulo, const char* tipo,
                    const Parser<Elemento>& leer, std::vector<Elemento>& elementos, bool escribir,
