@@ -24,6 +24,8 @@ double PKStringToDouble(std::string& Texto) {
     TrimInPlace(Texto);
     try {
         const std::string_view t = Texto;
+        // An exponent's sign is no kilometre separator: "1.0E+2" is 100 m.
+        if (Num::IsNumber(t)) return Checked(Num::Val(t));
         double sign = 1.0;
         std::size_t s0 = 0;  // byte offset where the scan starts
         if (!t.empty() && (t[0] == '-' || t[0] == '+')) {
@@ -67,6 +69,8 @@ namespace ab_form_services {
 double Valor_Entero_Doble(std::string& Texto) {
     TrimInPlace(Texto);
     const std::string_view t = Texto;
+    // An exponent's sign is no kilometre separator: "1.0E+2" is 100 m.
+    if (Num::IsNumber(t)) return Checked(Num::Val(t));
     const std::size_t at = t.find_first_of("+-");
     if (at == std::string_view::npos) return Num::Val(t);
     const double km = Num::Val(t.substr(0, at));

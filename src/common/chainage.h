@@ -6,7 +6,8 @@
 
 namespace Strings {
 
-// Trims the caller's text of blanks in place. A leading "-" gives the sign -1 and a
+// Trims the caller's text of blanks in place. A text that Val reads whole is that
+// number («1.0E+2» -> 100, «-5.5»). Otherwise a leading "-" gives the sign -1 and a
 // leading "+" or none +1; the sign character is skipped. Then the first "+" after it
 // gives (km * 1000 + m) * sign; otherwise the first "-" after it gives
 // km * 1000 * sign - m (the sign applies to the kilometres only); with neither, the
@@ -24,7 +25,8 @@ bool IsChainage(std::string_view Texto);
 
 namespace ab_form_services {
 
-// Trims the caller's text of blanks in place. At the first "+" or "-": the number
+// Trims the caller's text of blanks in place. A text that Val reads whole is that
+// number («1.0E+2» -> 100). Otherwise, at the first "+" or "-": the number
 // before it * 1000 plus (or minus) the number after it; a text with neither gives
 // its leading number. Throws std::overflow_error when the value is out of a Double's
 // range.

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "common/numbers.h"
 #include "common/utf8_columns.h"
 
 namespace {
@@ -47,6 +48,8 @@ bool IsNumericString(std::string_view Texto) {
     }
     return sawDigit;
 }
+
+bool IsNumericField(std::string_view Texto) { return IsNumericString(Texto) || Num::IsNumber(Texto); }
 
 }  // namespace Strings
 

@@ -22,6 +22,12 @@ namespace Strings {
 // "+", ",", "-", "." and holds at least one digit.
 bool IsNumericString(std::string_view Texto);
 
+// The number test of the fields a layout checks with IsNumericString: what that test
+// accepts ("0+000", "1,5" in a field not read) or what Val reads whole as one number
+// ("1.0E2", which IsNumericString misses), so that a number written with an exponent
+// is not taken for a title.
+bool IsNumericField(std::string_view Texto);
+
 }  // namespace Strings
 
 namespace ab_form_services {

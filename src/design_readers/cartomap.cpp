@@ -8,6 +8,7 @@
 #include "common/chainage.h"
 #include "common/gm_azimuths.h"
 #include "common/line_input.h"
+#include "common/numeric_checks.h"
 #include "design_readers/text_rows.h"
 #include "field_writers/rechazo.h"
 
@@ -21,10 +22,22 @@ double Pk(const TFields& campos, std::size_t k) {
     return Strings::PKStringToDouble(texto);
 }
 
+// A field of the first data line: a number as these files write them, a chainage in
+// km+m or a decimal comma in a column that is not read included.
+bool Numerico(const std::string& texto) { return Strings::IsNumericField(texto) || Strings::IsChainage(texto); }
+
+bool PrimeraFila(const TFields& campos, std::int32_t n, std::int32_t clave) {
+    if (n < clave) return false;
+    for (std::int32_t k = 1; k <= clave; ++k) {
+        if (!Numerico(campos[static_cast<std::size_t>(k)].Texto)) return false;
+    }
+    return true;
+}
+
 // Walks the data lines of a Cartomap file: those from the first line whose `clave`
-// leading fields are numbers (the first a chainage) on, each with its fields (at
-// most `maximo`). Later lines are data however their numbers are written; only one
-// whose first field is no chainage (a title, a repeated header) is passed over.
+// leading fields are numbers on, each with its fields (at most `maximo`). Later lines
+// are data however their numbers are written; only one whose first field is no
+// number (a title, a repeated header) is passed over.
 template <class Fila>
 void DatosCartomap(const std::string& entrada, std::int32_t clave, std::int32_t maximo, Fila fila) {
     LineInput input(entrada);
@@ -37,9 +50,9 @@ void DatosCartomap(const std::string& entrada, std::int32_t clave, std::int32_t 
         if (LineaVacia(linea)) continue;
         const std::int32_t n = Partir(linea, campos, maximo);
         if (!encontrado) {
-            if (n < clave || !FilaConPK(campos, n, clave)) continue;
+            if (!PrimeraFila(campos, n, clave)) continue;
             encontrado = true;
-        } else if (n < 1 || !Strings::IsChainage(campos[1].Texto)) {
+        } else if (n < 1 || !Numerico(campos[1].Texto)) {
             continue;
         }
         fila(campos, n, numero);

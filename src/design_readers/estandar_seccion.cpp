@@ -49,7 +49,7 @@ void LeerSeccionesEstandar(const std::string& entrada, char bloque, const Escrib
         ++numero;
         const std::size_t n = DosCampos(linea, campos);
         if (n == 0) continue;
-        if (!Strings::IsNumericString(campos[0]) || (n == 2 && !Strings::IsNumericString(campos[1]))) continue;
+        if (!Strings::IsNumericField(campos[0]) || (n == 2 && !Strings::IsNumericField(campos[1]))) continue;
         if (n == 1) {
             cerrar();
             Pk = Strings::PKStringToDouble(campos[0]);

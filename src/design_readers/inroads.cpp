@@ -34,7 +34,7 @@ bool TodosNumericos(std::string_view linea) {
         while (k < linea.size() && blanco(linea[k])) ++k;
         const std::size_t inicio = k;
         while (k < linea.size() && !blanco(linea[k])) ++k;
-        if (k > inicio && !Strings::IsNumericString(linea.substr(inicio, k - inicio))) return false;
+        if (k > inicio && !Strings::IsNumericField(linea.substr(inicio, k - inicio))) return false;
     }
     return true;
 }

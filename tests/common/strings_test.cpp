@@ -67,6 +67,24 @@ TEST(ValorEnteroDoble, KilometresAndMetres) {
     EXPECT_THROW(ab_form_services::Valor_Entero_Doble(huge), std::overflow_error);
 }
 
+// Both chainage parsers: a text that Val reads whole is that number, its exponent's
+// sign no separator; km+m and plain numbers read as before.
+TEST(ChainageParsers, AWholeNumberOrKilometresAndMetres) {
+    const struct {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"1.0E+2", 100.0}, {"1D+2", 100.0},  {"-2.5E+1", -25.0},  {"2.5E-1", 0.25}, {"100", 100.0},
+        {"-5.5", -5.5},    {"0+100", 100.0}, {"1+000.5", 1000.5}, {"1-200", 800.0},
+    };
+    for (const auto& c : cases) {
+        std::string a = c.text;
+        std::string b = c.text;
+        EXPECT_EQ(Strings::PKStringToDouble(a), c.expected) << c.text;
+        EXPECT_EQ(ab_form_services::Valor_Entero_Doble(b), c.expected) << c.text;
+    }
+}
+
 TEST(FormatDouble, PointAndRightJustification) {
     const struct {
         double value;

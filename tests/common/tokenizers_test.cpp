@@ -249,4 +249,14 @@ TEST(IsNumericString, DigitsSignsPointsAndCommas) {
     for (const auto& c : cases) EXPECT_EQ(Strings::IsNumericString(c.text), c.expected) << c.text;
 }
 
+// What IsNumericString accepts, what Val reads whole besides, and what neither does.
+TEST(IsNumericField, TheLayoutsTestOrAWholeNumber) {
+    for (const char* yes : {"0+000", "1,5", "-12,5", " 12 ", "1.2.3", "1.0E2", "1.0E+2", "-6.0E-3", "5D1"}) {
+        EXPECT_TRUE(Strings::IsNumericField(yes)) << yes;
+    }
+    for (const char* no : {"", "+", "PK", "Recta", "1E", "1E+2+5", "0+1a", "\xC3\xB1" "1"}) {
+        EXPECT_FALSE(Strings::IsNumericField(no)) << no;
+    }
+}
+
 }  // namespace

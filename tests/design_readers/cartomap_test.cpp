@@ -136,6 +136,17 @@ TEST(CartomapPlanta, TheLastStraightBeforeTheEndInV3AndV4) {
     testing_support::ExpectElementos(Planta(dir.File("p.txt"), true), want);
 }
 
+// The chainage column that is not read may be written in km+m: the first data line
+// is still found.
+TEST(CartomapPlanta, AFirstDataLineWithAKilometreChainageInAFieldNotRead) {
+    TempDir dir;
+    WriteBytes(dir.File("p.txt"), "Eje 1\r\nPK\tX\tY\tPK\tAz\tL\tTipo\r\n0\t1000\t2000\t0+000\t100\t100\tRecta\r\n"
+                                  "100\t1100\t2000\t0+100\t100\t50\tRecta\r\n150\t1150\t2000\t0+150\t100\r\n");
+    testing_support::ExpectElementos(Planta(dir.File("p.txt"), false), {{1, 0, 1000, 2000, 100, 0, 0, 100},
+                                                                        {2, 100, 1100, 2000, 100, 0, 0, 50},
+                                                                        {3, 150, 1150, 2000, 100, 0, 0, 0.01}});
+}
+
 TEST(CartomapPlanta, RefusedThroughTheReaderShapeWithTheProgramsWords) {
     platform::ScriptedDesktop desktop;
     platform::MemorySettingsStore store;

@@ -57,6 +57,8 @@ TEST(EstandarSecciones, ChainageAndPointLines) {
         // Points before any chainage: chainage 0.
         {"-1 5\n", {{0, {{-1, 5}}}}},
         {"1+250\n\n", {}},
+        // Numbers with an exponent are numbers, the chainage too: not km 1.25 and 3 m.
+        {"1.25E+3\n-5.5E0 1.0025E2\n", {{1250, {{-5.5, 100.25}}}}},
     };
     for (const Row& row : rows) {
         const auto got = Leer(dir, row.text);

@@ -25,6 +25,7 @@ TEST(InRoadsSecciones, StationsPaddedLinesAndTheLastLine) {
                                 "\r\n"
                                 "* 1+210 1 1\r\n"
                                 "1+210 -2 101\r\n"
+                                "1.215E+3 -1.5 1.015E2\r\n"  // numbers with an exponent: 1215
                                 "1+220 -1 102");  // its only line is the file's last
     const auto got = testing_support::Secciones([&](const design_readers::EscribirSeccion& escribir) {
         design_readers::LeerSeccionesInRoads(dir.File("sec.txt"), 'S', escribir);
@@ -32,6 +33,7 @@ TEST(InRoadsSecciones, StationsPaddedLinesAndTheLastLine) {
     const std::vector<SeccionLeida> want = {
         {1200, {{'S', -3.5, 100.25}, {'S', 0, 100.4}, {'S', 3.5, 100.2}}},
         {1210, {{'S', -2, 101}}},
+        {1215, {{'S', -1.5, 101.5}}},
         {1220, {{'S', -1, 102}}},
     };
     EXPECT_EQ(got, want);
