@@ -44,14 +44,4 @@ TEST(CartomapSecciones, ChainagesIncreasingOffsetsAndTheLastLine) {
     EXPECT_EQ(got, want);
 }
 
-// A decimal comma and a km+m chainage in fields that are not read: still the first line.
-TEST(CartomapSecciones, AFirstLineWithACommaAndAKilometreChainage) {
-    testing_support::TempDir dir;
-    WriteBytes(dir.File("sec.txt"), "100\t0+100\t1,5\t-5\t0\t100\t1\r\n1\t2\t5\t0\t99\t0\r\n");
-    const auto got = testing_support::Secciones([&](const design_readers::EscribirSeccion& escribir) {
-        design_readers::LeerSeccionesCartomap(dir.File("sec.txt"), 'R', escribir);
-    });
-    EXPECT_EQ(got, (std::vector<SeccionLeida>{{100, {{'R', -5, 100}, {'R', 5, 99}}}}));
-}
-
 }  // namespace
